@@ -1,0 +1,40 @@
+#include "messages.h"
+
+#include "appidentity.h"
+
+#include <QMessageBox>
+
+namespace Messages {
+
+namespace {
+Recorder &recorder()
+{
+    static Recorder current;
+    return current;
+}
+} // namespace
+
+QMessageBox *createBox(QWidget *parent, const QString &text)
+{
+    auto *box = new QMessageBox(QMessageBox::NoIcon, applicationTitle(), text, QMessageBox::Ok, parent);
+    box->setTextFormat(Qt::PlainText);
+    box->setWindowModality(Qt::ApplicationModal);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    return box;
+}
+
+void show(QWidget *parent, const QString &text)
+{
+    if (recorder()) {
+        recorder()(parent, text);
+        return;
+    }
+    createBox(parent, text)->exec();
+}
+
+Recorder setRecorder(Recorder replacement)
+{
+    return std::exchange(recorder(), std::move(replacement));
+}
+
+} // namespace Messages

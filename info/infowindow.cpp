@@ -1,0 +1,3 @@
+#include "infowindow.h"
+
+void openInfoWindow() {}

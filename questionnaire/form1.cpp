@@ -1,0 +1,6 @@
+#include "form1.h"
+
+Form1::Form1(QWidget *parent)
+    : QWidget(parent)
+{
+}

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QWidget>
+
+class Form1 : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit Form1(QWidget *parent = nullptr);
+    Q_DISABLE_COPY_MOVE(Form1)
+};

@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages that building, running and testing Kwindel need.
+# Installs only what is missing, so a second run costs nothing.
+set -euo pipefail
+
+packages=(
+    # build
+    cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev
+    # fonts that stand in for the Windows ones
+    fonts-liberation fonts-comic-neue
+    # a real X server and the X libraries the window tests talk to
+    xvfb xauth x11-utils libx11-dev libxtst-dev
+    # printing and the saved page, tested against real components
+    cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils chromium
+)
+if [[ "${1:-}" == "--run-only" ]]; then
+    packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev fonts-liberation fonts-comic-neue)
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+[[ ${#missing[@]} -eq 0 ]] && exit 0
+
+echo "Installing: ${missing[*]}"
+sudo=()
+if [[ $(id -u) -ne 0 ]]; then
+    command -v sudo >/dev/null || { echo "Need root or sudo to install: ${missing[*]}" >&2; exit 1; }
+    sudo=(sudo)
+fi
+export DEBIAN_FRONTEND=noninteractive
+"${sudo[@]}" apt-get update -qq
+"${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
