@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDir>
+#include <QString>
+
+class QWidget;
+
+// The result saved as a small HTML page, "Kwindel.htm", and handed to the
+// desktop to open.
+namespace ResultPage {
+
+// The separator is always added, so a root folder gives a doubled one.
+QString pathInFolder(const QString &folderText, QChar separator = QDir::separator());
+
+// "&" and "<" only: the user's text shows as typed and cannot add markup.
+QString escapeMarkup(const QString &text);
+
+// The whole file: four lines, each ended by CR LF.
+QByteArray bytes(const QString &name, const QString &resultText);
+
+// Replaces the file atomically. Returns an empty text on success, otherwise
+// the reason, in Dutch, for the user.
+QString write(const QString &path, const QByteArray &bytes);
+
+// Writes the page into the folder and opens it; when that fails the user is
+// told why and nothing is opened. Returns whether the page was written.
+bool save(QWidget *owner, const QString &folderText, const QString &name, const QString &resultText);
+
+} // namespace ResultPage
