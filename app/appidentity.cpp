@@ -2,19 +2,14 @@
 
 #include "appinfo.h"
 
-#include <QCoreApplication>
+#include "utf8.h"
 
-namespace {
-QString fromView(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-} // namespace
+#include <QCoreApplication>
 
 void applyApplicationIdentity()
 {
-    QCoreApplication::setApplicationName(fromView(AppInfo::title));
-    QCoreApplication::setOrganizationName(fromView(AppInfo::company));
+    QCoreApplication::setApplicationName(fromUtf8(AppInfo::title));
+    QCoreApplication::setOrganizationName(fromUtf8(AppInfo::company));
     QCoreApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
                                                 .arg(AppInfo::versionMajor)
                                                 .arg(AppInfo::versionMinor)
