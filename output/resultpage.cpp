@@ -68,10 +68,19 @@ QString write(const QString &path, const QByteArray &bytes)
 {
     const QFileInfo existing(path);
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered, so a full disk shows in write() with its reason; commit()
+    // would clear it.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return reasonFor(file, existing.exists() && !existing.isWritable());
-    if (file.write(bytes) != bytes.size() || !file.commit())
-        return reasonFor(file, false); // the previous file is left as it was
+    // A short write is retried, so that a full disk reports itself.
+    for (qsizetype done = 0; done < bytes.size();) {
+        const qint64 written = file.write(bytes.constData() + done, bytes.size() - done);
+        if (written <= 0)
+            return reasonFor(file, false); // the previous file is left as it was
+        done += written;
+    }
+    if (!file.commit())
+        return reasonFor(file, false);
     return {};
 }
 
