@@ -1,0 +1,104 @@
+#include "form1.h"
+#include "messages.h"
+#include "output.h"
+#include "toolrun.h"
+
+#include <QDir>
+#include <QLineEdit>
+#include <QPrinterInfo>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSet>
+#include <QTest>
+
+namespace {
+
+// Made by scripts/printer-setup.sh.
+constexpr char queue[] = "KwindelTestPDF";
+const QString queueConfig = QStringLiteral("/etc/cups/cups-pdf-KwindelTestPDF.conf");
+
+QSet<QString> completedJobs()
+{
+    QSet<QString> jobs;
+    const ToolRun run = runTool(QStringLiteral("lpstat"), {QStringLiteral("-W"), QStringLiteral("completed"), QStringLiteral("-o"), QString::fromLatin1(queue)});
+    for (const QByteArray &line : run.out.split('\n')) {
+        if (!line.isEmpty())
+            jobs << QString::fromUtf8(line.split(' ').constFirst());
+    }
+    return jobs;
+}
+
+QSet<QString> pdfsIn(const QString &folder)
+{
+    const QStringList names = QDir(folder).entryList({QStringLiteral("*.pdf")}, QDir::Files);
+    return {names.begin(), names.end()};
+}
+
+} // namespace
+
+class PrintingTest : public QObject
+{
+    Q_OBJECT
+    QStringList m_messages;
+
+private slots:
+    void initTestCase()
+    {
+        Messages::setRecorder([this](QWidget *, const QString &text) { m_messages << text; });
+    }
+
+    void init() { m_messages.clear(); }
+
+    void missingDefaultPrinterIsToldNotPrinted()
+    {
+        qputenv("LPDEST", "KwindelNoSuchQueue");
+        qunsetenv("PRINTER");
+        QVERIFY(QPrinterInfo::defaultPrinter().isNull());
+        const auto jobsBefore = runTool(QStringLiteral("lpstat"), {QStringLiteral("-W"), QStringLiteral("all"), QStringLiteral("-o")}).out;
+        Output::printResult(nullptr, QStringLiteral("Sanne"), QStringLiteral("Je bent lief"));
+        QCOMPARE(m_messages.size(), 1);
+        QVERIFY(m_messages.constFirst().contains(QStringLiteral("standaardprinter")));
+        QCOMPARE(runTool(QStringLiteral("lpstat"), {QStringLiteral("-W"), QStringLiteral("all"), QStringLiteral("-o")}).out, jobsBefore);
+    }
+
+    void twoClicksGiveTwoOnePageJobs()
+    {
+        if (!hasTool(QStringLiteral("lpstat")) || !hasTool(QStringLiteral("pdfinfo")))
+            QSKIP("CUPS client or poppler-utils missing (scripts/deps.sh installs them)");
+        if (!runTool(QStringLiteral("lpstat"), {QStringLiteral("-r")}).out.contains("is running"))
+            QSKIP("the CUPS scheduler is not running (scripts/printer-setup.sh starts it when run as root)");
+        QFile config(queueConfig);
+        if (!runTool(QStringLiteral("lpstat"), {QStringLiteral("-p"), QString::fromLatin1(queue)}).ran || !config.open(QIODevice::ReadOnly))
+            QSKIP("no KwindelTestPDF queue (scripts/printer-setup.sh adds it when run as root)");
+        const QString out = QRegularExpression(QStringLiteral("^Out (.*)$"), QRegularExpression::MultilineOption)
+                                .match(QString::fromUtf8(config.readAll())).captured(1).trimmed();
+
+        // The queue is the default for this process only.
+        qputenv("LPDEST", queue);
+        QCOMPARE(QPrinterInfo::defaultPrinterName(), QString::fromLatin1(queue));
+        const QSet<QString> jobsBefore = completedJobs();
+        const QSet<QString> pdfsBefore = pdfsIn(out);
+
+        Form1 form;
+        form.findChild<QLineEdit *>(QStringLiteral("txtNaam"))->setText(QStringLiteral("Sanne"));
+        form.findChild<QLineEdit *>(QStringLiteral("txtAGeslacht"))->setText(QStringLiteral("Kim"));
+        auto *print = form.findChild<QPushButton *>(QStringLiteral("cmdprint"));
+        print->click();
+        print->click();
+        QVERIFY(m_messages.isEmpty());
+
+        QTRY_COMPARE_WITH_TIMEOUT((completedJobs() - jobsBefore).size(), 2, 90000);
+        const QSet<QString> pdfs = pdfsIn(out) - pdfsBefore;
+        QCOMPARE(pdfs.size(), 2);
+        for (const QString &pdf : pdfs) {
+            const QString path = out + u'/' + pdf;
+            static const QRegularExpression onePage(QStringLiteral("^Pages:\\s+1$"), QRegularExpression::MultilineOption);
+            QVERIFY(onePage.match(QString::fromUtf8(runTool(QStringLiteral("pdfinfo"), {path}).out)).hasMatch());
+            // cups-pdf's ghostscript drops the text's Unicode mapping, so only check the page is not blank
+            QVERIFY(!runTool(QStringLiteral("pdftotext"), {path, QStringLiteral("-")}).out.trimmed().isEmpty());
+        }
+    }
+};
+
+QTEST_MAIN(PrintingTest)
+#include "tst_printing.moc"
