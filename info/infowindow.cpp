@@ -13,12 +13,12 @@ void openInfoWindow()
         window = new frminfo;
         window->Form_Load();
         window->placeCentred();
-        window->show();
-        return;
     }
+    window->show();
     window->raise();
     window->activateWindow();
-    // Already visible: its activation runs again even where the window
-    // system keeps the focus elsewhere.
-    window->Form_Activate();
+    // Activation arrives from the window system, later or, where it keeps
+    // the focus elsewhere, never: the window's texts must not wait for it.
+    if (!window->isActiveWindow())
+        window->Form_Activate();
 }
