@@ -11,7 +11,26 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
+#ifdef KWINDEL_HAVE_CUPS
+#include <cups/cups.h>
+#endif
+
 namespace Output {
+
+namespace {
+
+// Qt hands the finished job to CUPS without looking at the answer, so a
+// queue that refuses it is noticed only here. Returns the refusal, if any.
+QString spoolerRefusal()
+{
+#ifdef KWINDEL_HAVE_CUPS
+    if (cupsLastError() > IPP_STATUS_OK_EVENTS_COMPLETE)
+        return QString::fromLocal8Bit(cupsLastErrorString());
+#endif
+    return {};
+}
+
+} // namespace
 
 void saveResultPage(QWidget *owner, const QString &name, const QString &resultText)
 {
@@ -28,10 +47,14 @@ void printResult(QWidget *owner, const QString &name, const QString &resultText)
     QPrinter printer(target, QPrinter::HighResolution);
     printer.setDocName(QString::fromLatin1(ResultFormat::printDocumentName));
     TwipsPrinter sheet(&printer);
-    if (!ResultSheet::print(sheet, name, resultText)) {
-        Messages::show(owner, QStringLiteral("Afdrukken op printer \"%1\" is mislukt. Het resultaat is niet afgedrukt.")
-                                  .arg(target.printerName()));
-    }
+    const bool printed = ResultSheet::print(sheet, name, resultText);
+    const QString refusal = printed ? spoolerRefusal() : QString();
+    if (printed && refusal.isEmpty())
+        return;
+    QString text = QStringLiteral("Afdrukken op printer \"%1\" is mislukt. Het resultaat is niet afgedrukt.").arg(target.printerName());
+    if (!refusal.isEmpty())
+        text += QStringLiteral("\n(%1)").arg(refusal);
+    Messages::show(owner, text);
 }
 
 } // namespace Output

@@ -8,6 +8,7 @@
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QSet>
 #include <QTest>
 
@@ -32,6 +33,27 @@ QSet<QString> pdfsIn(const QString &folder)
 {
     const QStringList names = QDir(folder).entryList({QStringLiteral("*.pdf")}, QDir::Files);
     return {names.begin(), names.end()};
+}
+
+// Why the real-printer tests cannot run here, or nothing when they can.
+QString whyNoTestQueue()
+{
+    if (!hasTool(QStringLiteral("lpstat")) || !hasTool(QStringLiteral("pdfinfo")))
+        return QStringLiteral("CUPS client or poppler-utils missing (scripts/deps.sh installs them)");
+    if (!runTool(QStringLiteral("lpstat"), {QStringLiteral("-r")}).out.contains("is running"))
+        return QStringLiteral("the CUPS scheduler is not running (scripts/printer-setup.sh starts it when run as root)");
+    if (!runTool(QStringLiteral("lpstat"), {QStringLiteral("-p"), QString::fromLatin1(queue)}).ran || !QFile::exists(queueConfig))
+        return QStringLiteral("no KwindelTestPDF queue (scripts/printer-setup.sh adds it when run as root)");
+    return {};
+}
+
+// Where cups-pdf puts the test queue's PDFs.
+QString testQueueOutput()
+{
+    QFile config(queueConfig);
+    config.open(QIODevice::ReadOnly);
+    static const QRegularExpression out(QStringLiteral("^Out (.*)$"), QRegularExpression::MultilineOption);
+    return out.match(QString::fromUtf8(config.readAll())).captured(1).trimmed();
 }
 
 } // namespace
@@ -61,18 +83,25 @@ private slots:
         QCOMPARE(runTool(QStringLiteral("lpstat"), {QStringLiteral("-W"), QStringLiteral("all"), QStringLiteral("-o")}).out, jobsBefore);
     }
 
+    void refusedJobIsToldNotQueued()
+    {
+        if (const QString why = whyNoTestQueue(); !why.isEmpty())
+            QSKIP(qPrintable(why));
+        qputenv("LPDEST", queue);
+        QVERIFY(runTool(QStringLiteral("cupsreject"), {QString::fromLatin1(queue)}).ran);
+        const auto acceptAgain = qScopeGuard([] { runTool(QStringLiteral("cupsaccept"), {QString::fromLatin1(queue)}); });
+        const auto jobsBefore = runTool(QStringLiteral("lpstat"), {QStringLiteral("-W"), QStringLiteral("all"), QStringLiteral("-o")}).out;
+        Output::printResult(nullptr, QStringLiteral("Sanne"), QStringLiteral("Je bent lief"));
+        QCOMPARE(m_messages.size(), 1);
+        QVERIFY2(m_messages.constFirst().contains(QStringLiteral("mislukt")), qPrintable(m_messages.constFirst()));
+        QCOMPARE(runTool(QStringLiteral("lpstat"), {QStringLiteral("-W"), QStringLiteral("all"), QStringLiteral("-o")}).out, jobsBefore);
+    }
+
     void twoClicksGiveTwoOnePageJobs()
     {
-        if (!hasTool(QStringLiteral("lpstat")) || !hasTool(QStringLiteral("pdfinfo")))
-            QSKIP("CUPS client or poppler-utils missing (scripts/deps.sh installs them)");
-        if (!runTool(QStringLiteral("lpstat"), {QStringLiteral("-r")}).out.contains("is running"))
-            QSKIP("the CUPS scheduler is not running (scripts/printer-setup.sh starts it when run as root)");
-        QFile config(queueConfig);
-        if (!runTool(QStringLiteral("lpstat"), {QStringLiteral("-p"), QString::fromLatin1(queue)}).ran || !config.open(QIODevice::ReadOnly))
-            QSKIP("no KwindelTestPDF queue (scripts/printer-setup.sh adds it when run as root)");
-        const QString out = QRegularExpression(QStringLiteral("^Out (.*)$"), QRegularExpression::MultilineOption)
-                                .match(QString::fromUtf8(config.readAll())).captured(1).trimmed();
-
+        if (const QString why = whyNoTestQueue(); !why.isEmpty())
+            QSKIP(qPrintable(why));
+        const QString out = testQueueOutput();
         // The queue is the default for this process only.
         qputenv("LPDEST", queue);
         QCOMPARE(QPrinterInfo::defaultPrinterName(), QString::fromLatin1(queue));
@@ -96,6 +125,7 @@ private slots:
             QVERIFY(onePage.match(QString::fromUtf8(runTool(QStringLiteral("pdfinfo"), {path}).out)).hasMatch());
             // cups-pdf's ghostscript drops the text's Unicode mapping, so only check the page is not blank
             QVERIFY(!runTool(QStringLiteral("pdftotext"), {path, QStringLiteral("-")}).out.trimmed().isEmpty());
+            QFile::remove(path);
         }
     }
 };
