@@ -1,6 +1,8 @@
 #include "windows1252.h"
 
 #include <array>
+#include <charconv>
+#include <cstdint>
 
 namespace Windows1252 {
 
@@ -44,9 +46,10 @@ QByteArray encodeForHtml(QStringView text)
         if (byte >= 0) {
             bytes.append(static_cast<char>(byte));
         } else {
-            bytes.append("&#");
-            bytes.append(QByteArray::number(static_cast<uint>(codePoint)));
-            bytes.append(';');
+            char reference[16] = "&#";
+            char *end = std::to_chars(reference + 2, reference + sizeof reference - 1, static_cast<std::uint32_t>(codePoint)).ptr;
+            *end++ = ';';
+            bytes.append(reference, end - reference);
         }
     }
     return bytes;
