@@ -25,7 +25,7 @@ fi
 
 # A queue of its own, with its own output folder and a job number in every
 # file name, so two prints of the same page give two files.
-mkdir -p "$out"
+mkdir -p "$out" && chmod 1777 "$out" # cups-pdf writes as the user who printed
 printf 'Out %s\nLabel 2\n' "$out" >/etc/cups/cups-pdf-$queue.conf
 if ! lpstat -p "$queue" >/dev/null 2>&1; then
     model=$(lpinfo -m 2>/dev/null | awk '/CUPS-PDF_noopt/ {print $1; exit}')

@@ -1,4 +1,5 @@
 #include "resultpage.h"
+#include "workedexample.h"
 
 #include <QRegularExpression>
 #include <QTest>
@@ -6,11 +7,6 @@
 #include <iconv.h>
 
 namespace {
-
-const QString workedExample = QStringLiteral(
-    "Je bent lief\r\nJe bent romantisch\r\nJe bent luidruchtig\r\nJe bent vastbesloten\r\n"
-    "Je Feest graag in de hitteuh!\r\nJe hebt een tintje, want je houdt van de zon \r\nJe bent gelikt\r\n"
-    "de buurjongen zal verliefd op je worden zoals je bent!!!!!");
 
 // The second line of the page, between its fixed pieces.
 QByteArray nameLine(const QString &name)
@@ -47,12 +43,11 @@ class ResultPageBytesTest : public QObject
 private slots:
     void workedExampleIsWrittenByteForByte()
     {
-        QCOMPARE(ResultPage::bytes(QStringLiteral("Sanne"), workedExample),
+        const QString result = workedExample().join(QStringLiteral("\r\n"));
+        QCOMPARE(ResultPage::bytes(QStringLiteral("Sanne"), result),
                  "<center><u><h1>Kwindel</h1></u><br>\r\n"
                  "<font color=red size=10>Sanne</font><font color=green size=5><Pre>\r\n"
-                 "Je bent lief\r\nJe bent romantisch\r\nJe bent luidruchtig\r\nJe bent vastbesloten\r\n"
-                 "Je Feest graag in de hitteuh!\r\nJe hebt een tintje, want je houdt van de zon \r\nJe bent gelikt\r\n"
-                 "de buurjongen zal verliefd op je worden zoals je bent!!!!!\r\n"
+                 + result.toLatin1() + "\r\n" // the example is plain ASCII
                  "</pre><p><a href=\"http://www.vexlo.example/\">www.vexlo.example</a>\r\n");
     }
 

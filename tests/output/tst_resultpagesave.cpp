@@ -2,6 +2,7 @@
 #include "output.h"
 #include "resultpage.h"
 #include "toolrun.h"
+#include "workedexample.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>
@@ -88,10 +89,8 @@ private slots:
     void savedPageShowsResultInBrowser()
     {
         const QString name = QStringLiteral("<b>Jan</b> & Zoë 😀");
-        const QStringList lines = {QStringLiteral("Je bent lief"), {}, QStringLiteral("Je bent luidruchtig"),
-                                   QStringLiteral("Je bent vastbesloten"), QStringLiteral("Je Feest graag in de hitteuh!"),
-                                   QStringLiteral("Je hebt een tintje, want je houdt van de zon "),
-                                   QStringLiteral("Je bent gelikt"), QStringLiteral("Kim zal verliefd op je worden zoals je bent!!!!!")};
+        QStringList lines = workedExample();
+        lines[1].clear();
         const QString path = QCoreApplication::applicationDirPath() + QStringLiteral("/Kwindel.htm");
         const auto removeAfter = qScopeGuard([=] { QFile::remove(path); });
 

@@ -1,6 +1,7 @@
 #include "resultsheet.h"
 #include "toolrun.h"
 #include "twipsprinter.h"
+#include "workedexample.h"
 
 #include <QPrinter>
 #include <QRegularExpression>
@@ -55,20 +56,16 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QStringList>("result");
-        const QStringList example = {QStringLiteral("Je bent lief"), QStringLiteral("Je bent romantisch"),
-                                     QStringLiteral("Je bent luidruchtig"), QStringLiteral("Je bent vastbesloten"),
-                                     QStringLiteral("Je Feest graag in de hitteuh!"),
-                                     QStringLiteral("Je hebt een tintje, want je houdt van de zon "),
-                                     QStringLiteral("Je bent gelikt"), QStringLiteral("Kim zal verliefd op je worden zoals je bent!!!!!")};
+        const QStringList example = workedExample();
         QStringList gaps = example;
         gaps[1].clear();
         gaps[3].clear();
-        QStringList long_ = example;
-        long_[0] = QStringLiteral("Heel lang ").repeated(40);
+        QStringList longLines = example;
+        longLines[0] = QStringLiteral("Heel lang ").repeated(40);
         QTest::newRow("name") << QStringLiteral("Sanne") << example;
         QTest::newRow("empty name") << QString() << example;
         QTest::newRow("empty slots") << QStringLiteral("Sanne") << gaps;
-        QTest::newRow("long lines unwrapped") << QStringLiteral("Zeer ").repeated(60) << long_;
+        QTest::newRow("long lines unwrapped") << QStringLiteral("Zeer ").repeated(60) << longLines;
     }
     void sheetLinesSitOnTheirTwipsPositions()
     {

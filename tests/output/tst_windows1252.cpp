@@ -37,19 +37,10 @@ private slots:
         }
     }
 
-    void referencesAreOnePerCharacter_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::newRow("beyond BMP") << QStringLiteral("a😀b") << QByteArray("a&#128512;b");
-        QTest::newRow("mixed") << QStringLiteral("Łukasz € Ω") << QByteArray("&#321;ukasz \x80 &#937;");
-        QTest::newRow("half a pair") << QString(QChar(0xD83D)) + u'x' << QByteArray("&#65533;x");
-    }
     void referencesAreOnePerCharacter()
     {
-        QFETCH(QString, text);
-        QFETCH(QByteArray, bytes);
-        QCOMPARE(Windows1252::encodeForHtml(text), bytes);
+        QCOMPARE(Windows1252::encodeForHtml(u"a😀b"), "a&#128512;b"); // not two surrogate halves
+        QCOMPARE(Windows1252::encodeForHtml(QString(QChar(0xD83D)) + u'x'), "&#65533;x");
     }
 };
 
