@@ -1,7 +1,6 @@
 #pragma once
 
-// Opens the info window the way the "About..." button does and finds its
-// controls by name.
+// Opens the info window the way "About..." does and finds its controls.
 
 #include "frminfo.h"
 #include "infowindow.h"
@@ -21,20 +20,18 @@ T *control(const QWidget *window, const QString &name)
 inline QList<frminfo *> infoWindows()
 {
     QList<frminfo *> found;
-    for (QWidget *widget : QApplication::topLevelWidgets()) {
+    for (QWidget *widget : QApplication::topLevelWidgets())
         if (auto *window = qobject_cast<frminfo *>(widget); window && window->isVisible())
             found << window;
-    }
     return found;
 }
 
 inline frminfo *openInfo()
 {
     openInfoWindow();
-    const auto windows = infoWindows();
-    if (windows.size() != 1 || !QTest::qWaitForWindowActive(windows.first()))
+    if (infoWindows().size() != 1 || !QTest::qWaitForWindowActive(infoWindows().first()))
         qFatal("info window did not open");
-    return windows.first();
+    return infoWindows().first();
 }
 
 // Closes every window and lets the closed ones be deleted.

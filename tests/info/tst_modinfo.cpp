@@ -6,38 +6,35 @@
 #include <QWidget>
 #include <QWindow>
 
+#include <optional>
+
 using namespace WindowStyle;
 
-// Writes down every style call and plays the window's style; one named call
-// can be made to fail the way a missing entry point does.
+// Writes down every style call and plays the window's style; the call named
+// in `failing` fails the way a missing entry point does.
 class RecordingApi final : public Api
 {
 public:
     QStringList calls;
     qint32 style = 0;
-    QString failing;
+    QString failing = QStringLiteral("none");
 
-    qint32 GetWindowLong(Handle, qint32 index) override
-    {
-        record(QStringLiteral("Get %1").arg(index));
-        return style;
-    }
+    qint32 GetWindowLong(Handle, qint32 index) override { return record(u"Get %1"_qs.arg(index)), style; }
     qint32 SetWindowLong(Handle, qint32 index, qint32 newStyle) override
     {
-        record(QStringLiteral("Set %1 %2").arg(index).arg(newStyle, 0, 16));
+        record(u"Set %1 %2"_qs.arg(index).arg(newStyle, 0, 16));
         return std::exchange(style, newStyle);
     }
     bool SetLayeredWindowAttributes(Handle, quint32 key, quint8 alpha, quint32 flags) override
     {
-        record(QStringLiteral("Layered %1 %2 %3").arg(key).arg(alpha).arg(flags));
-        return true;
+        return record(u"Layered %1 %2 %3"_qs.arg(key).arg(alpha).arg(flags)), true;
     }
 
 private:
     void record(const QString &call)
     {
         calls << call;
-        if (call.startsWith(failing + u' '))
+        if (call.startsWith(failing))
             throw PlatformError("entry point not found");
     }
 };
@@ -45,18 +42,20 @@ private:
 class ModinfoTest : public QObject
 {
     Q_OBJECT
-    RecordingApi m_api;
+    std::optional<RecordingApi> m_api;
+
+    RecordingApi &installRecorder(qint32 style, const QString &failing)
+    {
+        m_api.emplace();
+        m_api->style = style;
+        m_api->failing = failing;
+        install(&*m_api);
+        return *m_api;
+    }
 
 private slots:
     void initTestCase() { applyApplicationIdentity(); }
-    void init()
-    {
-        m_api.calls.clear();
-        m_api.style = 0;
-        m_api.failing.clear();
-        install(&m_api);
-        PendingError::program().clear();
-    }
+    void init() { PendingError::program().clear(); }
     void cleanup() { install(nullptr); }
 
     void setWindowTranslucency_data()
@@ -64,97 +63,69 @@ private slots:
         QTest::addColumn<qint32>("style");
         QTest::addColumn<int>("opacity");
         QTest::addColumn<bool>("pending");
-        QTest::addColumn<QStringList>("calls");
-        QTest::addColumn<int>("result");
+        QTest::addColumn<QString>("failing");
+        QTest::addColumn<QString>("calls");
+        QTest::addColumn<int>("result"); // -1: the error reaches the caller
         QTest::addColumn<qint32>("styleAfter");
 
-        const QStringList none;
-        QTest::newRow("254 layers") << 0x10 << 254 << false
-                                    << QStringList{"Get -20", "Set -20 80010", "Layered 0 254 2"} << 0 << 0x80010;
-        QTest::newRow("0 is layered and invisible")
-            << 0 << 0 << false << QStringList{"Get -20", "Set -20 80000", "Layered 0 0 2"} << 0 << 0x80000;
-        QTest::newRow("layered again keeps the bit, new alpha")
-            << 0x80010 << 100 << false << QStringList{"Get -20", "Set -20 80010", "Layered 0 100 2"} << 0 << 0x80010;
-        QTest::newRow("255 clears only the layered bit")
-            << 0x80010 << 255 << false << QStringList{"Get -20", "Set -20 10", "Layered 0 0 2"} << 0 << 0x10;
-        QTest::newRow("255 on a plain window writes it back unchanged")
-            << 0x10 << 255 << false << QStringList{"Get -20", "Set -20 10", "Layered 0 0 2"} << 0 << 0x10;
-        QTest::newRow("256 refused") << 0x10 << 256 << false << none << 1 << 0x10;
-        QTest::newRow("-1 refused") << 0x80010 << -1 << false << none << 1 << 0x80010;
-        QTest::newRow("pending error turns done into 2")
-            << 0 << 200 << true << QStringList{"Get -20", "Set -20 80000", "Layered 0 200 2"} << 2 << 0x80000;
-        QTest::newRow("pending error turns refused into 2") << 0 << 300 << true << none << 2 << 0;
-        QTest::newRow("255 does not look at a pending error")
-            << 0x80000 << 255 << true << QStringList{"Get -20", "Set -20 0", "Layered 0 0 2"} << 0 << 0;
+        const QString layer = u"Get -20, Set -20 %1, Layered 0 %2 2"_qs;
+        const QString clear = u"Get -20, Set -20 %1, Layered 0 0 2"_qs;
+        QTest::newRow("254") << 0x10 << 254 << false << "none" << layer.arg("80010", "254") << 0 << 0x80010;
+        QTest::newRow("0") << 0 << 0 << false << "none" << layer.arg("80000", "0") << 0 << 0x80000;
+        QTest::newRow("layered again") << 0x80010 << 9 << false << "none" << layer.arg("80010", "9") << 0 << 0x80010;
+        QTest::newRow("255") << 0x80010 << 255 << false << "none" << clear.arg("10") << 0 << 0x10;
+        QTest::newRow("255, never layered") << 0x10 << 255 << false << "none" << clear.arg("10") << 0 << 0x10;
+        QTest::newRow("256") << 0x10 << 256 << false << "none" << "" << 1 << 0x10;
+        QTest::newRow("-1") << 0x80010 << -1 << false << "none" << "" << 1 << 0x80010;
+        QTest::newRow("pending, done") << 0 << 200 << true << "none" << layer.arg("80000", "200") << 2 << 0x80000;
+        QTest::newRow("pending, refused") << 0 << 300 << true << "none" << "" << 2 << 0;
+        QTest::newRow("pending, 255") << 0x80000 << 255 << true << "none" << clear.arg("0") << 0 << 0;
+        QTest::newRow("255, Get fails") << 0x80000 << 255 << false << "Get" << clear.arg("0") << 0 << 0;
+        QTest::newRow("Set fails") << 0 << 200 << false << "Set" << "Get -20, Set -20 80000" << -1 << 0;
     }
     void setWindowTranslucency()
     {
         QFETCH(qint32, style);
         QFETCH(int, opacity);
         QFETCH(bool, pending);
-        m_api.style = style;
-        if (pending)
-            PendingError::program().raise(QStringLiteral("earlier step"));
-
-        QTEST(modinfo::SetWindowTranslucency(1, static_cast<qint16>(opacity)), "result");
-        QTEST(m_api.calls, "calls");
-        QTEST(m_api.style, "styleAfter");
-    }
-
-    void failingCallInsideSetReachesTheCaller()
-    {
-        m_api.failing = QStringLiteral("Set");
-        QVERIFY_THROWS_EXCEPTION(PlatformError, modinfo::SetWindowTranslucency(1, 200));
-        QCOMPARE(m_api.calls, (QStringList{"Get -20", "Set -20 80000"}));
-    }
-
-    void clearGoesOnPastAFailingStep_data()
-    {
-        QTest::addColumn<QString>("failing");
-        QTest::addColumn<int>("result");
-        QTest::newRow("none") << QString() << 0;
-        QTest::newRow("Get") << QStringLiteral("Get") << 2;
-        QTest::newRow("Set") << QStringLiteral("Set") << 2;
-        QTest::newRow("Layered") << QStringLiteral("Layered") << 2;
-    }
-    void clearGoesOnPastAFailingStep()
-    {
         QFETCH(QString, failing);
         QFETCH(int, result);
-        m_api.failing = failing;
-        m_api.style = 0x80010;
-        PendingError::program().raise(QStringLiteral("cleared first"));
+        const RecordingApi &api = installRecorder(style, failing);
+        if (pending)
+            PendingError::program().raise(u"earlier step"_qs);
 
-        QCOMPARE(modinfo::ClearWindowTranslucency(1), result);
-        QCOMPARE(m_api.calls.size(), 3);
-        QCOMPARE(PendingError::program().isPending(), result == 2);
-        // The opacity-255 path ignores that result.
-        QCOMPARE(modinfo::SetWindowTranslucency(1, 255), 0);
+        if (result < 0)
+            QVERIFY_THROWS_EXCEPTION(PlatformError, modinfo::SetWindowTranslucency(1, qint16(opacity)));
+        else
+            QCOMPARE(modinfo::SetWindowTranslucency(1, qint16(opacity)), result);
+        QTEST(api.calls.join(u", "), "calls");
+        QTEST(api.style, "styleAfter");
+    }
+
+    void clearTriesEveryStepAndReportsAFailure()
+    {
+        for (const QString &failing : {u"none"_qs, u"Get"_qs, u"Set"_qs, u"Layered"_qs}) {
+            const RecordingApi &api = installRecorder(0x80000, failing);
+            PendingError::program().raise(u"cleared first"_qs);
+            QCOMPARE(modinfo::ClearWindowTranslucency(1), failing == u"none" ? 0 : 2);
+            QCOMPARE(api.calls.size(), 3);
+        }
     }
 
     void versionTexts()
     {
-        QCOMPARE(modinfo::VersionText(), QStringLiteral("[1.0 Build0]"));
-        QCOMPARE(modinfo::VersionText(2, 15, 7), QStringLiteral("[2.15 Build7]"));
-        QCOMPARE(modinfo::TitleWithVersion(), QStringLiteral("Kwindel    [1.0 Build0]"));
+        QCOMPARE(modinfo::VersionText(), u"[1.0 Build0]"_qs);
+        QCOMPARE(modinfo::VersionText(2, 15, 7), u"[2.15 Build7]"_qs);
+        QCOMPARE(modinfo::TitleWithVersion(), u"Kwindel    [1.0 Build0]"_qs);
     }
 
     void realWindowTakesTheOpacity()
     {
-        install(nullptr);
         QWidget window;
         window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        const WId handle = window.winId();
-
-        QCOMPARE(modinfo::SetWindowTranslucency(handle, 200), 0);
+        QCOMPARE(modinfo::SetWindowTranslucency(window.winId(), 200), 0);
         QCOMPARE(window.windowHandle()->opacity(), 200 / 255.0);
-        QCOMPARE(modinfo::SetWindowTranslucency(handle, 256), 1);
-        QCOMPARE(window.windowHandle()->opacity(), 200 / 255.0);
-        QCOMPARE(modinfo::SetWindowTranslucency(handle, 255), 0);
-        QCOMPARE(window.windowHandle()->opacity(), 1.0);
-        // Alpha alone does nothing on a window that is not layered.
-        QtApi().SetLayeredWindowAttributes(handle, 0, 10, LWA_ALPHA);
+        QCOMPARE(modinfo::SetWindowTranslucency(window.winId(), 255), 0);
         QCOMPARE(window.windowHandle()->opacity(), 1.0);
     }
 };
