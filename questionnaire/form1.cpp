@@ -4,6 +4,7 @@
 #include "form1layout.h"
 #include "infowindow.h"
 #include "messages.h"
+#include "optionbutton.h"
 #include "output.h"
 #include "phrases.h"
 #include "uifonts.h"
@@ -17,6 +18,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
+#include <QStyle>
+#include <QStyleFactory>
 
 #include <algorithm>
 #include <span>
@@ -43,7 +46,7 @@ QWidget *createControl(const Control &control, QWidget *parent)
         return label;
     }
     case Kind::Option:
-        return new QRadioButton(caption, parent);
+        return new OptionButton(caption, parent);
     case Kind::Combo:
         return new QComboBox(parent);
     case Kind::Text:
@@ -87,12 +90,20 @@ void Form1::setupControls()
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFont(UiFonts::msSansSerif());
+    // Classic frames put the caption on the top edge, which keeps the
+    // designed positions inside a page clear of it. Only the frames get
+    // that style; their contents keep the desktop's own.
+    auto *frameStyle = QStyleFactory::create(QStringLiteral("Windows"));
+    if (frameStyle)
+        frameStyle->setParent(this);
     resize(Twips::toPixels(designWidth, designHeight));
 
     for (std::size_t i = 0; i < pages.size(); ++i) {
         auto *frame = new QGroupBox(fromUtf8(pages[i].caption), this);
         frame->setObjectName(QStringLiteral("Frame(%1)").arg(i));
         frame->setGeometry(Twips::toPixels(pages[i].design));
+        if (frameStyle)
+            frame->setStyle(frameStyle);
         Frame[i] = frame;
     }
 

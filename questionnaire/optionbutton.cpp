@@ -1,0 +1,42 @@
+#include "optionbutton.h"
+
+#include <QStyleOptionButton>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
+
+namespace {
+constexpr int indicatorSize = 13;
+constexpr int captionGap = 4;
+constexpr int captionFlags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap | Qt::TextShowMnemonic;
+} // namespace
+
+OptionButton::OptionButton(const QString &text, QWidget *parent)
+    : QRadioButton(text, parent)
+{
+}
+
+void OptionButton::paintEvent(QPaintEvent * /*event*/)
+{
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+
+    QStyleOptionButton indicator = option;
+    indicator.rect = QRect(0, (height() - indicatorSize) / 2, indicatorSize, indicatorSize);
+    painter.drawPrimitive(QStyle::PE_IndicatorRadioButton, indicator);
+
+    const QRect captionRect = rect().adjusted(indicatorSize + captionGap, 0, 0, 0);
+    painter.drawItemText(captionRect, captionFlags, palette(), isEnabled(), text(), QPalette::WindowText);
+
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = painter.fontMetrics().boundingRect(captionRect, captionFlags, text()).adjusted(-1, 0, 1, 0);
+        painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
+    }
+}
+
+bool OptionButton::hitButton(const QPoint &pos) const
+{
+    return rect().contains(pos);
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QRadioButton>
+
+// An option button drawn the classic way: a small circle and a caption
+// that wraps inside the button's box, so the designed widths hold the
+// captions; the whole box takes the click.
+class OptionButton : public QRadioButton
+{
+    Q_OBJECT
+public:
+    explicit OptionButton(const QString &text, QWidget *parent = nullptr);
+    Q_DISABLE_COPY_MOVE(OptionButton)
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    bool hitButton(const QPoint &pos) const override;
+};
