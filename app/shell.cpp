@@ -1,13 +1,15 @@
 #include "shell.h"
 
 #include <QDesktopServices>
+#include <QDir>
 #include <QUrl>
 
 namespace Shell {
 
 void openFile(QWidget * /*owner*/, const QString &path)
 {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    // A doubled separator ("//Kwindel.htm" at the root) would read as a host name.
+    QDesktopServices::openUrl(QUrl::fromLocalFile(QDir::cleanPath(path)));
 }
 
 void openTarget(QWidget * /*owner*/, const QString &target)
