@@ -1,6 +1,7 @@
 #include "frminfo.h"
 
 #include "appidentity.h"
+#include "classicframe.h"
 #include "frminfolayout.h"
 #include "infocontrols.h"
 #include "modinfo.h"
@@ -8,6 +9,7 @@
 #include "shell.h"
 #include "systeminfo.h"
 #include "uifonts.h"
+#include "utf8.h"
 
 #include <QGuiApplication>
 #include <QIcon>
@@ -24,11 +26,6 @@ using namespace frminfoLayout;
 
 namespace {
 
-QString qs(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 frminfo::Clock &today()
 {
     static frminfo::Clock current;
@@ -39,11 +36,11 @@ template <typename Label = QLabel>
 Label *makeLabel(QWidget *parent, const Placed &placed)
 {
     auto *label = new Label(parent);
-    label->setObjectName(qs(placed.name));
+    label->setObjectName(fromUtf8(placed.name));
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setGeometry(Twips::toPixels(placed.box));
-    label->setText(qs(placed.caption));
+    label->setText(fromUtf8(placed.caption));
     return label;
 }
 
@@ -84,8 +81,8 @@ QString joinedNotes()
     QString text;
     for (std::size_t i = 0; i < notes.size(); ++i) {
         if (i > 0)
-            text += qs(lineBreak);
-        text += qs(notes[i]);
+            text += fromUtf8(lineBreak);
+        text += fromUtf8(notes[i]);
     }
     return text;
 }
@@ -118,11 +115,11 @@ void frminfo::setupWindow()
     // window of its own and keeps the program running while it is open.
     setAttribute(Qt::WA_QuitOnClose, true);
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(qs(designCaption));
-    setWindowIcon(QIcon(qs(iconResource)));
+    setWindowTitle(fromUtf8(designCaption));
+    setWindowIcon(QIcon(fromUtf8(iconResource)));
     setFont(UiFonts::msSansSerif());
     setFixedSize(Twips::toPixels(clientWidth, clientHeight));
-    m_background.load(qs(backgroundResource));
+    m_background.load(fromUtf8(backgroundResource));
 }
 
 void frminfo::setupLabels()
@@ -143,9 +140,10 @@ void frminfo::setupLabels()
 void frminfo::setupContactFrame()
 {
     Frame1 = new EventFrame(this);
-    Frame1->setObjectName(qs(frminfoLayout::Frame1.name));
-    Frame1->setTitle(qs(frminfoLayout::Frame1.caption));
+    Frame1->setObjectName(fromUtf8(frminfoLayout::Frame1.name));
+    Frame1->setTitle(fromUtf8(frminfoLayout::Frame1.caption));
     Frame1->setGeometry(Twips::toPixels(frminfoLayout::Frame1.box));
+    useClassicFrame(Frame1);
     connect(Frame1, &EventFrame::mouseMoved, this, &frminfo::Frame1_MouseMove);
 
     const QFont contactFont = UiFonts::msSansSerif(contactPointSize);
@@ -174,9 +172,10 @@ void frminfo::setupContactFrame()
 
 void frminfo::setupProgramFrame()
 {
-    auto *frame = new QGroupBox(qs(frminfoLayout::Frame2.caption), this);
-    frame->setObjectName(qs(frminfoLayout::Frame2.name));
+    auto *frame = new QGroupBox(fromUtf8(frminfoLayout::Frame2.caption), this);
+    frame->setObjectName(fromUtf8(frminfoLayout::Frame2.name));
     frame->setGeometry(Twips::toPixels(frminfoLayout::Frame2.box));
+    useClassicFrame(frame);
     Frame2 = frame;
 
     lblversion = makeLabel(Frame2, frminfoLayout::lblversion);
@@ -191,8 +190,8 @@ void frminfo::setupProgramFrame()
 void frminfo::setupButtons()
 {
     auto makeButton = [this](const Placed &placed) {
-        auto *button = new QPushButton(qs(placed.caption), this);
-        button->setObjectName(qs(placed.name));
+        auto *button = new QPushButton(fromUtf8(placed.caption), this);
+        button->setObjectName(fromUtf8(placed.name));
         button->setGeometry(Twips::toPixels(placed.box));
         return button;
     };
@@ -237,22 +236,22 @@ void frminfo::Form_Load()
     if (static_cast<float>(Twips::fromPixels(lblproduct->width())) > scaleWidth())
         tmrtitlescrl->start();
 
-    setCaption(Label4, qs(creditPrefix) + QString::number(year));
-    setWrappedCaption(lblComments, qs(AppInfo::comments));
+    setCaption(Label4, fromUtf8(creditPrefix) + QString::number(year));
+    setWrappedCaption(lblComments, fromUtf8(AppInfo::comments));
 }
 
 void frminfo::Form_Activate()
 {
     // Each step is tried even when an earlier one failed.
     PendingError::program().runEachStep({
-        [this] { lblware->setText(qs(statusWord)); },
+        [this] { lblware->setText(fromUtf8(statusWord)); },
         [this] {
-            setCaption(lblversion, qs(versionPrefix) + modinfo::VersionText());
+            setCaption(lblversion, fromUtf8(versionPrefix) + modinfo::VersionText());
             Label1->setText(joinedNotes());
-            setCaption(lbluse, qs(usePrefix) + QString::number(modinfo::UsageCount) + qs(useSuffix));
+            setCaption(lbluse, fromUtf8(usePrefix) + QString::number(modinfo::UsageCount) + fromUtf8(useSuffix));
         },
         [this] { modinfo::SetWindowTranslucency(winId(), activeOpacity); },
-        [this] { setWindowTitle(qs(runCaption)); },
+        [this] { setWindowTitle(fromUtf8(runCaption)); },
     });
 }
 

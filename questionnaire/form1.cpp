@@ -1,6 +1,7 @@
 #include "form1.h"
 
 #include "appinfo.h"
+#include "classicframe.h"
 #include "form1layout.h"
 #include "infowindow.h"
 #include "messages.h"
@@ -18,8 +19,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
-#include <QStyle>
-#include <QStyleFactory>
 
 #include <algorithm>
 #include <span>
@@ -90,20 +89,13 @@ void Form1::setupControls()
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFont(UiFonts::msSansSerif());
-    // Classic frames put the caption on the top edge, which keeps the
-    // designed positions inside a page clear of it. Only the frames get
-    // that style; their contents keep the desktop's own.
-    auto *frameStyle = QStyleFactory::create(QStringLiteral("Windows"));
-    if (frameStyle)
-        frameStyle->setParent(this);
     resize(Twips::toPixels(designWidth, designHeight));
 
     for (std::size_t i = 0; i < pages.size(); ++i) {
         auto *frame = new QGroupBox(fromUtf8(pages[i].caption), this);
         frame->setObjectName(QStringLiteral("Frame(%1)").arg(i));
         frame->setGeometry(Twips::toPixels(pages[i].design));
-        if (frameStyle)
-            frame->setStyle(frameStyle);
+        useClassicFrame(frame);
         Frame[i] = frame;
     }
 
