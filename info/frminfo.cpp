@@ -1,6 +1,7 @@
 #include "frminfo.h"
 
 #include "appidentity.h"
+#include "assets.h"
 #include "classicframe.h"
 #include "frminfolayout.h"
 #include "infocontrols.h"
@@ -116,6 +117,7 @@ void frminfo::setupWindow()
     setAttribute(Qt::WA_QuitOnClose, true);
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(fromUtf8(designCaption));
+    loadAssets();
     setWindowIcon(QIcon(fromUtf8(iconResource)));
     setFont(UiFonts::msSansSerif());
     setFixedSize(Twips::toPixels(clientWidth, clientHeight));

@@ -1,6 +1,7 @@
 #include "form1.h"
 
 #include "appinfo.h"
+#include "assets.h"
 #include "classicframe.h"
 #include "form1layout.h"
 #include "infowindow.h"
@@ -85,6 +86,7 @@ Form1::Form1(QWidget *parent)
 void Form1::setupControls()
 {
     setWindowTitle(fromUtf8(AppInfo::title));
+    loadAssets();
     setWindowIcon(QIcon(QStringLiteral(":/kwindel.ico")));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);

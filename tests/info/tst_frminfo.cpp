@@ -56,6 +56,7 @@ private slots:
         frminfo *info = openInfo();
         QCOMPARE(texts(info), expectedTexts(2026));
         QCOMPARE(QApplication::focusWidget(), control(info, u"cmdback"_qs));
+        QCOMPARE(info->windowIcon().availableSizes(), (QList<QSize>{{32, 32}, {16, 16}}));
 
         // Every activation writes the texts again, also "About..." on an open window.
         control<QLabel>(info, u"lblware"_qs)->clear();

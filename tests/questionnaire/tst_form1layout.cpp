@@ -57,6 +57,7 @@ void TestForm1Layout::windowIsFixedAtOnePageAndTheButtonRow()
     Form1Fixture fixture;
     const Form1 &form = *fixture.form;
     QCOMPARE(form.windowTitle(), QStringLiteral("Kwindel"));
+    QCOMPARE(form.windowIcon().availableSizes().size(), 2); // 32 and 16 pixels
     QCOMPARE(form.size(), QSize(224, 151));
     QCOMPARE(form.minimumSize(), form.maximumSize());
     QVERIFY(form.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
