@@ -1,5 +1,6 @@
 #include "output.h"
 
+#include "appidentity.h"
 #include "messages.h"
 #include "resultformat.h"
 #include "resultpage.h"
@@ -45,7 +46,7 @@ void printResult(QWidget *owner, const QString &name, const QString &resultText)
         return;
     }
     QPrinter printer(target, QPrinter::HighResolution);
-    printer.setDocName(QString::fromLatin1(ResultFormat::printDocumentName));
+    printer.setDocName(applicationTitle());
     TwipsPrinter sheet(&printer);
     const bool printed = ResultSheet::print(sheet, name, resultText);
     const QString refusal = printed ? spoolerRefusal() : QString();

@@ -26,6 +26,5 @@ inline constexpr qreal printFontPoints = 10;
 inline constexpr int nameX = 1600;
 inline constexpr int nameY = 1000;
 inline constexpr int closingX = 1600;
-inline constexpr std::string_view printDocumentName = "Kwindel";
 
 } // namespace ResultFormat
