@@ -14,7 +14,6 @@ private slots:
     void initTestCase() { applyApplicationIdentity(); }
     void boxHasOkOnlyNoIconAndTheTitle();
     void showWaitsUntilTheUserClosesTheBox();
-    void recorderTakesTheMessageInsteadOfABox();
 };
 
 void TestMessages::boxHasOkOnlyNoIconAndTheTitle()
@@ -40,15 +39,6 @@ void TestMessages::showWaitsUntilTheUserClosesTheBox()
     Messages::show(nullptr, QStringLiteral("Vul een naam in!"));
     QCOMPARE(seen, QStringLiteral("Vul een naam in!"));
     QVERIFY(!QApplication::activeModalWidget());
-}
-
-void TestMessages::recorderTakesTheMessageInsteadOfABox()
-{
-    QStringList recorded;
-    const Messages::Recorder previous = Messages::setRecorder([&](QWidget *, const QString &text) { recorded << text; });
-    Messages::show(nullptr, QStringLiteral("een"));
-    QVERIFY(!QApplication::activeModalWidget());
-    QCOMPARE(Messages::setRecorder(previous) ? recorded : QStringList(), QStringList{"een"});
 }
 
 QTEST_MAIN(TestMessages)
