@@ -3,6 +3,7 @@
 #include "appidentity.h"
 
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace Messages {
 
@@ -20,6 +21,8 @@ QMessageBox *createBox(QWidget *parent, const QString &text)
     box->setTextFormat(Qt::PlainText);
     box->setWindowModality(Qt::ApplicationModal);
     box->setAttribute(Qt::WA_DeleteOnClose);
+    box->button(QMessageBox::Ok)->setIcon({}); // some styles add a tick
+
     return box;
 }
 

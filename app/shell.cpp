@@ -6,10 +6,10 @@
 
 namespace Shell {
 
-void openFile(QWidget * /*owner*/, const QString &path)
+bool openFile(QWidget * /*owner*/, const QString &path)
 {
     // A doubled separator ("//Kwindel.htm" at the root) would read as a host name.
-    QDesktopServices::openUrl(QUrl::fromLocalFile(QDir::cleanPath(path)));
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(QDir::cleanPath(path)));
 }
 
 void openTarget(QWidget * /*owner*/, const QString &target)

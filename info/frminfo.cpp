@@ -27,6 +27,18 @@ using namespace frminfoLayout;
 
 namespace {
 
+// Decoded once for the program's life: images made anew each time the
+// window opens would leave new pixmaps in Qt's cache every time.
+struct Images {
+    QIcon icon{fromUtf8(iconResource)};
+    QPixmap background{fromUtf8(backgroundResource)};
+};
+const Images &images()
+{
+    static const auto *loaded = new Images;
+    return *loaded;
+}
+
 frminfo::Clock &today()
 {
     static frminfo::Clock current;
@@ -118,10 +130,9 @@ void frminfo::setupWindow()
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(fromUtf8(designCaption));
     loadAssets();
-    setWindowIcon(QIcon(fromUtf8(iconResource)));
+    setWindowIcon(images().icon);
     setFont(UiFonts::msSansSerif());
     setFixedSize(Twips::toPixels(clientWidth, clientHeight));
-    m_background.load(fromUtf8(backgroundResource));
 }
 
 void frminfo::setupLabels()
@@ -342,7 +353,7 @@ bool frminfo::event(QEvent *event)
 void frminfo::paintEvent(QPaintEvent * /*event*/)
 {
     QPainter painter(this);
-    painter.drawPixmap(0, 0, m_background);
+    painter.drawPixmap(0, 0, images().background);
     for (const Line &line : Line1) {
         const int left = Twips::toPixels(line.x1);
         painter.fillRect(left, Twips::toPixels(line.y1), Twips::toPixels(line.x2) - left, lineWidthPixels,

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QDate>
-#include <QPixmap>
 #include <QWidget>
 
 #include <array>
@@ -60,7 +59,6 @@ private:
     float scaleWidth() const;
     float outerWidth() const;
 
-    QPixmap m_background;
     QLabel *lblproduct = nullptr;
     QLabel *Label1 = nullptr;
     QLabel *lblComments = nullptr;

@@ -2,7 +2,6 @@
 
 #include "appidentity.h"
 #include "messages.h"
-#include "resultformat.h"
 #include "resultpage.h"
 #include "resultsheet.h"
 #include "twipsprinter.h"
@@ -20,13 +19,31 @@ namespace Output {
 
 namespace {
 
+constexpr auto notPrinted = "Het resultaat is niet afgedrukt.";
+
+// Qt finds no default printer both when none is set and when the print
+// service cannot be reached; only the service can tell which.
+bool printServiceReachable()
+{
+#ifdef KWINDEL_HAVE_CUPS
+    http_t *connection = httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1, 5000, nullptr);
+    httpClose(connection);
+    return connection != nullptr;
+#else
+    return true;
+#endif
+}
+
 // Qt hands the finished job to CUPS without looking at the answer, so a
-// queue that refuses it is noticed only here. Returns the refusal, if any.
+// queue that refuses it is noticed only here. Returns the cause, in Dutch.
 QString spoolerRefusal()
 {
 #ifdef KWINDEL_HAVE_CUPS
-    if (cupsLastError() > IPP_STATUS_OK_EVENTS_COMPLETE)
-        return QString::fromLocal8Bit(cupsLastErrorString());
+    const ipp_status_t status = cupsLastError();
+    if (status == IPP_STATUS_ERROR_NOT_ACCEPTING_JOBS)
+        return QStringLiteral("De printer neemt nu geen afdruktaken aan.");
+    if (status > IPP_STATUS_OK_EVENTS_COMPLETE)
+        return QStringLiteral("De printer weigert de afdruktaak (%1).").arg(QString::fromLocal8Bit(cupsLastErrorString()));
 #endif
     return {};
 }
@@ -42,7 +59,9 @@ void printResult(QWidget *owner, const QString &name, const QString &resultText)
 {
     const QPrinterInfo target = QPrinterInfo::defaultPrinter();
     if (target.isNull()) {
-        Messages::show(owner, QStringLiteral("Er is geen standaardprinter ingesteld. Het resultaat is niet afgedrukt."));
+        const QString cause = printServiceReachable() ? QStringLiteral("Er is geen standaardprinter ingesteld.")
+                                                      : QStringLiteral("De afdrukservice is niet bereikbaar.");
+        Messages::show(owner, cause + u' ' + QLatin1StringView(notPrinted));
         return;
     }
     QPrinter printer(target, QPrinter::HighResolution);
@@ -52,9 +71,10 @@ void printResult(QWidget *owner, const QString &name, const QString &resultText)
     const QString refusal = printed ? spoolerRefusal() : QString();
     if (printed && refusal.isEmpty())
         return;
-    QString text = QStringLiteral("Afdrukken op printer \"%1\" is mislukt. Het resultaat is niet afgedrukt.").arg(target.printerName());
+    QString text = QStringLiteral("Afdrukken op printer \"%1\" is mislukt. ").arg(target.printerName())
+                   + QLatin1StringView(notPrinted);
     if (!refusal.isEmpty())
-        text += QStringLiteral("\n(%1)").arg(refusal);
+        text += u'\n' + refusal;
     Messages::show(owner, text);
 }
 

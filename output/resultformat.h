@@ -8,7 +8,7 @@
 
 namespace ResultFormat {
 
-// The saved page: four lines, each ended by CR LF, in Windows-1252.
+// The saved page: four lines, each ended by CR LF, in pure ASCII.
 inline constexpr std::string_view pageFileName = "Kwindel.htm";
 inline constexpr std::string_view lineEnd = "\r\n";
 inline constexpr std::string_view pageHeading = "<center><u><h1>Kwindel</h1></u><br>";

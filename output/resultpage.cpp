@@ -4,10 +4,11 @@
 #include "messages.h"
 #include "resultformat.h"
 #include "shell.h"
-#include "windows1252.h"
+#include "pagetext.h"
 
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QStorageInfo>
 
 namespace ResultPage {
 
@@ -20,21 +21,23 @@ QByteArray &operator<<(QByteArray &bytes, std::string_view piece)
 
 QByteArray &operator<<(QByteArray &bytes, const QString &userText)
 {
-    return bytes.append(Windows1252::encodeForHtml(escapeMarkup(userText)));
+    return bytes.append(PageText::encode(userText));
 }
 
-QString reasonFor(const QSaveFile &file, bool existingReadOnly)
+// Names the cause in Dutch; the system's own text only where none fits.
+QString reasonFor(const QSaveFile &file, const QString &path)
 {
-    QString reason;
-    if (existingReadOnly)
-        reason = QStringLiteral("Het bestaande bestand is alleen-lezen.");
-    else if (file.error() == QFileDevice::ResourceError)
-        reason = QStringLiteral("De schijf is vol.");
-    else if (file.error() == QFileDevice::OpenError)
-        reason = QStringLiteral("In deze map kan geen bestand worden gemaakt.");
-    else
-        reason = QStringLiteral("Het bestand kon niet worden geschreven.");
-    return reason + QStringLiteral(" (%1)").arg(file.errorString());
+    const QFileInfo target(path);
+    const QString folder = target.absolutePath();
+    if (file.error() == QFileDevice::ResourceError)
+        return QStringLiteral("De schijf is vol.");
+    if (QStorageInfo(folder).isReadOnly())
+        return QStringLiteral("De schijf waarop de map staat, is alleen-lezen.");
+    if (target.exists() && !target.isWritable())
+        return QStringLiteral("Het bestaande bestand is alleen-lezen.");
+    if (!QFileInfo(folder).isWritable())
+        return QStringLiteral("U hebt geen toestemming om in deze map te schrijven.");
+    return QStringLiteral("Het bestand kon niet worden geschreven (%1).").arg(file.errorString());
 }
 
 } // namespace
@@ -44,19 +47,10 @@ QString pathInFolder(const QString &folderText, QChar separator)
     return folderText + separator + QLatin1StringView(ResultFormat::pageFileName);
 }
 
-QString escapeMarkup(const QString &text)
-{
-    QString escaped = text;
-    escaped.replace(u'&', QStringLiteral("&amp;"));
-    escaped.replace(u'<', QStringLiteral("&lt;"));
-    return escaped;
-}
-
 QByteArray bytes(const QString &name, const QString &resultText)
 {
     using namespace ResultFormat;
     QByteArray page;
-    page.reserve(256 + name.size() + resultText.size());
     page << pageHeading << lineEnd;
     page << nameOpen << name << nameClose << lineEnd;
     page << resultText << lineEnd;
@@ -66,21 +60,20 @@ QByteArray bytes(const QString &name, const QString &resultText)
 
 QString write(const QString &path, const QByteArray &bytes)
 {
-    const QFileInfo existing(path);
     QSaveFile file(path);
     // Unbuffered, so a full disk shows in write() with its reason; commit()
     // would clear it.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return reasonFor(file, existing.exists() && !existing.isWritable());
+        return reasonFor(file, path);
     // A short write is retried, so that a full disk reports itself.
     for (qsizetype done = 0; done < bytes.size();) {
         const qint64 written = file.write(bytes.constData() + done, bytes.size() - done);
         if (written <= 0)
-            return reasonFor(file, false); // the previous file is left as it was
+            return reasonFor(file, path); // the previous file is left as it was
         done += written;
     }
     if (!file.commit())
-        return reasonFor(file, false);
+        return reasonFor(file, path);
     return {};
 }
 
@@ -92,7 +85,11 @@ bool save(QWidget *owner, const QString &folderText, const QString &name, const 
         Messages::show(owner, QStringLiteral("Het resultaat kon niet worden opgeslagen in\n%1\n\n%2").arg(path, failure));
         return false;
     }
-    Shell::openFile(owner, pathInFolder(folderText));
+    // The desktop says nothing when it opened the page; when it found no
+    // program for it, the user learns where the saved page is.
+    if (!Shell::openFile(owner, pathInFolder(folderText)))
+        Messages::show(owner, QStringLiteral("Het resultaat is opgeslagen in\n%1\n\nmaar er is geen programma gevonden "
+                                             "om het te openen.").arg(path));
     return true;
 }
 

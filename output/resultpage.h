@@ -13,10 +13,7 @@ namespace ResultPage {
 // The separator is always added, so a root folder gives a doubled one.
 QString pathInFolder(const QString &folderText, QChar separator = QDir::separator());
 
-// "&" and "<" only: the user's text shows as typed and cannot add markup.
-QString escapeMarkup(const QString &text);
-
-// The whole file: four lines, each ended by CR LF.
+// The whole file: four lines, each ended by CR LF, in pure ASCII.
 QByteArray bytes(const QString &name, const QString &resultText);
 
 // Replaces the file atomically. Returns an empty text on success, otherwise

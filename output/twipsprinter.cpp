@@ -38,6 +38,10 @@ void TwipsPrinter::setFontSize(qreal points)
 bool TwipsPrinter::begin()
 {
     if (!m_painter) {
+        // Positions count from the printer's printable area: its own
+        // unprintable margins, never the default ones Qt adds.
+        const QPageLayout layout = m_printer->pageLayout();
+        m_printer->setPageMargins(layout.minimumMargins(), layout.units());
         m_painter = std::make_unique<QPainter>();
         m_failed = !m_painter->begin(m_printer);
     }

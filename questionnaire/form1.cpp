@@ -22,6 +22,7 @@
 #include <QSignalBlocker>
 
 #include <algorithm>
+#include <limits>
 #include <span>
 
 using namespace Form1Layout;
@@ -49,10 +50,16 @@ QWidget *createControl(const Control &control, QWidget *parent)
         return new OptionButton(caption, parent);
     case Kind::Combo:
         return new QComboBox(parent);
-    case Kind::Text:
-        return new QLineEdit(parent);
-    case Kind::Button:
-        return new QPushButton(caption, parent);
+    case Kind::Text: {
+        auto *text = new QLineEdit(parent);
+        text->setMaxLength(std::numeric_limits<int>::max()); // names have no length limit
+        return text;
+    }
+    case Kind::Button: {
+        auto *button = new QPushButton(caption, parent);
+        button->setAutoDefault(true); // Enter presses the focused button
+        return button;
+    }
     }
     return nullptr;
 }
@@ -207,6 +214,12 @@ void Form1::setListIndex(QComboBox *list, int index)
 
 void Form1::cmdPrevNext_Click(qint16 Index)
 {
+    // Qt presses a button a moment after its access key; that click can
+    // still arrive after a move has disabled the button.
+    QPushButton *used = cmdPrevNext[static_cast<std::size_t>(Index)];
+    if (!used->isEnabled())
+        return;
+
     // The name checks only warn: the move goes on either way.
     if (!Frame[9]->isHidden())
         txtAGeslacht_Change();
@@ -223,6 +236,8 @@ void Form1::cmdPrevNext_Click(qint16 Index)
     } else {
         cmdPrevNext[0]->setEnabled(false);
     }
+    // The focus stays in the button row, never on a control of a hidden page.
+    (used->isEnabled() ? used : cmdPrevNext[static_cast<std::size_t>(1 - Index)])->setFocus();
 }
 
 void Form1::cmdEnd_Click()
