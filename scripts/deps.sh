@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     # build
-    cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev libcups2-dev
+    cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev libcups2-dev libfontconfig-dev
     # fonts that stand in for the Windows ones
     fonts-liberation fonts-comic-neue
     # a real X server and the X libraries the window tests talk to
@@ -14,7 +14,7 @@ packages=(
     cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils chromium
 )
 if [[ "${1:-}" == "--run-only" ]]; then
-    packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev libcups2-dev fonts-liberation fonts-comic-neue)
+    packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev libcups2-dev libfontconfig-dev fonts-liberation fonts-comic-neue)
 fi
 
 missing=()
