@@ -26,6 +26,15 @@ void forward(const Form1 &form, int times)
         click(&form, QStringLiteral("cmdPrevNext(0)"));
 }
 
+void type(QWidget *control, const QString &text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const qsizetype length = text[i].isHighSurrogate() ? 2 : 1;
+        QTest::sendKeyEvent(QTest::Click, control, Qt::Key_unknown, text.mid(i, length), Qt::NoModifier);
+        i += length - 1;
+    }
+}
+
 Quiz::Quiz()
 {
     applyApplicationIdentity();
@@ -42,21 +51,27 @@ Quiz::~Quiz()
     Messages::setRecorder({});
 }
 
-StandInOpener::StandInOpener(bool present)
-    : m_path(qgetenv("PATH"))
+StandInOpener::StandInOpener()
 {
-    if (present) {
-        QFile script(m_dir.filePath(QStringLiteral("xdg-open")));
-        script.open(QIODevice::WriteOnly);
-        script.write("#!/bin/sh\nprintf '%s\\n' \"$1\" >> \"$(dirname \"$0\")/opened\"\n");
-        script.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
-    }
-    qputenv("PATH", present ? m_dir.path().toUtf8() + ':' + m_path : m_dir.path().toUtf8());
+    qputenv("PATH", m_dir.path().toUtf8() + ':' + qgetenv("PATH"));
+    setPresent(true);
 }
 
-StandInOpener::~StandInOpener()
+void StandInOpener::setPresent(bool present)
 {
-    qputenv("PATH", m_path);
+    QFile script(m_dir.filePath(QStringLiteral("xdg-open")));
+    if (!present) {
+        script.remove();
+        return;
+    }
+    script.open(QIODevice::WriteOnly);
+    script.write("#!/bin/sh\nprintf '%s\\n' \"$1\" >> \"$(dirname \"$0\")/opened\"\n");
+    script.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+}
+
+void StandInOpener::clear()
+{
+    QFile::remove(m_dir.filePath(QStringLiteral("opened")));
 }
 
 QStringList StandInOpener::opened() const

@@ -29,6 +29,9 @@ T *control(const QWidget *window, const QString &name)
 void click(const QWidget *window, const QString &name);
 void forward(const Form1 &form, int times = 1);
 
+// Types text into a control key by key, letters beyond ASCII too.
+void type(QWidget *control, const QString &text);
+
 // A shown main window, as at start, whose messages are recorded.
 struct Quiz {
     QStringList messages;
@@ -39,19 +42,20 @@ struct Quiz {
     Q_DISABLE_COPY_MOVE(Quiz)
 };
 
-// An xdg-open first on PATH that records what it is asked to open, or that
-// is missing altogether (no opener at all, nor any other on PATH).
+// An xdg-open first on PATH that records what it is asked to open. Qt
+// keeps the opener it found first, so one serves a whole test program;
+// taken away, the desktop finds no program to open anything with.
 class StandInOpener
 {
 public:
-    explicit StandInOpener(bool present = true);
-    ~StandInOpener();
+    StandInOpener();
     Q_DISABLE_COPY_MOVE(StandInOpener)
-    QStringList opened() const; // decoded targets, in order
+    void setPresent(bool present);
+    QStringList opened() const; // decoded targets, in order, since the last clear()
+    void clear();
 
 private:
     QTemporaryDir m_dir;
-    QByteArray m_path;
 };
 
 // Runs a tool to its end; nothing when it could not start or failed.
