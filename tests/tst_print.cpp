@@ -1,0 +1,104 @@
+#include "form1.h"
+#include "kwindeltest.h"
+
+#include <QDir>
+#include <QLineEdit>
+#include <QRegularExpression>
+#include <QScopeGuard>
+#include <QTest>
+
+#include <cups/cups.h>
+
+// "Printen op papier" through the real main window into a CUPS queue whose
+// backend keeps each job as it arrives (scripts/printer-setup.sh).
+class PrintTest : public QObject
+{
+    Q_OBJECT
+
+    const QDir m_jobs{QStringLiteral("/var/spool/kwindel-test")};
+
+    QStringList jobs() const { return m_jobs.entryList({"job-*.pdf"}, QDir::Files, QDir::Time | QDir::Reversed); }
+
+    // Every printed word with its left and top edge in points, a line each.
+    static QByteArray wordsOf(const QString &pdf)
+    {
+        const QString bbox = QString::fromUtf8(run("pdftotext", {"-bbox", pdf, "-"}).value_or(QByteArray()));
+        static const QRegularExpression word(R"re(<word xMin="([\d.]+)" yMin="([\d.]+)"[^>]*>([^<]*)</word>)re");
+        QByteArray words;
+        for (const auto &m : word.globalMatch(bbox))
+            words += QStringLiteral("%1 %2 %3\n").arg(m.captured(1).toDouble(), 0, 'f', 1).arg(m.captured(2).toDouble(), 0, 'f', 1).arg(m.captured(3)).toUtf8();
+        return words;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        if (!isRoot() || !run("lpstat", {"-p", "KwindelTest"}))
+            QSKIP("needs the test queue that scripts/printer-setup.sh adds as root");
+        qputenv("LPDEST", "KwindelTest");
+    }
+
+    // The name at 1600, 1000 twips from the printable area's corner, the
+    // result at its left edge, the host name indented: the worked example.
+    void sheetHasItsWordsInPlaceOnOnePage()
+    {
+        Quiz quiz;
+        for (const char *choice : {"optHkleur(1)", "optDFeest(0)", "optKleur(1)", "optHobby(1)", "", "cmbStad",
+                                   "optStrand(0)", "cmbMonth", "", "txtAGeslacht", "txtNaam"}) {
+            const QString name = QLatin1String(choice);
+            if (name.startsWith("opt"))
+                click(quiz.form.get(), name);
+            else if (name.startsWith("cmb"))
+                for (int i = 0; i < (name == "cmbStad" ? 1 : 6); ++i)
+                    QTest::keyClick(control(quiz.form.get(), name), Qt::Key_Down);
+            else if (name.startsWith("txt"))
+                type(control(quiz.form.get(), name), name == "txtNaam" ? "Zoë" : "de buurjongen");
+            forward(*quiz.form);
+        }
+        const QStringList before = jobs();
+        click(quiz.form.get(), "cmdprint");
+        click(quiz.form.get(), "cmdprint");
+        QTRY_COMPARE_WITH_TIMEOUT(jobs().size(), before.size() + 2, 20000);
+        QVERIFY(quiz.messages.isEmpty());
+        const QString job = m_jobs.filePath(jobs().last());
+        QVERIFY(readFile(job).startsWith("%PDF"));
+        QVERIFY(run("pdfinfo", {job}).value_or("").contains(QByteArrayLiteral("Pages:           1\n")));
+        QCOMPARE(readFile(m_jobs.filePath(jobs().at(jobs().size() - 2))).size(), readFile(job).size());
+        compareGolden(wordsOf(job), "printed-words.txt");
+    }
+
+    void failedPrintSaysWhy_data()
+    {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("no default printer") << "none" << "Er is geen standaardprinter ingesteld. Het resultaat is niet afgedrukt.";
+        QTest::newRow("print service unreachable") << "unreachable" << "De afdrukservice is niet bereikbaar. Het resultaat is niet afgedrukt.";
+        QTest::newRow("queue refuses jobs") << "refusing" << "Afdrukken op printer \"KwindelTest\" is mislukt. Het resultaat is niet afgedrukt.\nDe printer neemt nu geen afdruktaken aan.";
+    }
+    void failedPrintSaysWhy()
+    {
+        QFETCH(QString, fault);
+        if (fault == "none")
+            qputenv("LPDEST", "KwindelNoSuchQueue");
+        if (fault == "unreachable")
+            cupsSetServer("127.0.0.1:9");
+        if (fault == "refusing")
+            QVERIFY(run("cupsreject", {"KwindelTest"}));
+        const auto undo = qScopeGuard([] {
+            qputenv("LPDEST", "KwindelTest");
+            cupsSetServer(nullptr);
+            run("cupsaccept", {"KwindelTest"});
+        });
+        Quiz quiz;
+        forward(*quiz.form, 11);
+        quiz.messages.clear();
+        const int before = jobs().size();
+        click(quiz.form.get(), "cmdprint");
+        QTEST(quiz.messages.join(u'|'), "message");
+        QTest::qWait(500);
+        QCOMPARE(jobs().size(), before);
+    }
+};
+
+QTEST_MAIN(PrintTest)
+#include "tst_print.moc"
