@@ -108,8 +108,7 @@ private slots:
         QCOMPARE(focusName(), "cmdPrevNext(0)");
         press(Qt::Key_Space); // presses "Verder", which then gives way
         QCOMPARE(focusName(), "cmdPrevNext(1)");
-        const QWidgetList windows = QApplication::topLevelWidgets();
-        QCOMPARE(std::count_if(windows.begin(), windows.end(), [](QWidget *w) { return w->isVisible(); }), 1);
+        QCOMPARE(shownWindowCount(), 1);
 
         control(form, "cmdEnd")->setFocus();
         press(Qt::Key_Return);

@@ -2,9 +2,11 @@
 
 #include "appidentity.h"
 #include "form1.h"
+#include "frminfo.h"
 #include "messages.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -24,6 +26,20 @@ void forward(const Form1 &form, int times)
 {
     for (int i = 0; i < times; ++i)
         click(&form, QStringLiteral("cmdPrevNext(0)"));
+}
+
+frminfo *shownInfoWindow()
+{
+    for (QWidget *window : QApplication::topLevelWidgets())
+        if (auto *info = qobject_cast<frminfo *>(window); info && info->isVisible())
+            return info;
+    return nullptr;
+}
+
+int shownWindowCount()
+{
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    return static_cast<int>(std::count_if(windows.begin(), windows.end(), [](QWidget *w) { return w->isVisible(); }));
 }
 
 void type(QWidget *control, const QString &text)

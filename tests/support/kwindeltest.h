@@ -29,6 +29,11 @@ T *control(const QWidget *window, const QString &name)
 void click(const QWidget *window, const QString &name);
 void forward(const Form1 &form, int times = 1);
 
+// The shown info window, if any; there is never more than one.
+class frminfo;
+frminfo *shownInfoWindow();
+int shownWindowCount();
+
 // Types text into a control key by key, letters beyond ASCII too.
 void type(QWidget *control, const QString &text);
 
