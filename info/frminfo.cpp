@@ -206,6 +206,7 @@ void frminfo::setupButtons()
         auto *button = new QPushButton(fromUtf8(placed.caption), this);
         button->setObjectName(fromUtf8(placed.name));
         button->setGeometry(Twips::toPixels(placed.box));
+        button->setAutoDefault(true); // Enter presses the focused button
         return button;
     };
     cmdsystem = makeButton(frminfoLayout::cmdsystem);

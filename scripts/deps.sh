@@ -11,7 +11,7 @@ packages=(
     # a real X server and the X libraries the window tests talk to
     xvfb xauth x11-utils libx11-dev libxtst-dev
     # printing and the saved page, tested against real components
-    cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils chromium
+    cups cups-client cups-bsd poppler-utils chromium
 )
 if [[ "${1:-}" == "--run-only" ]]; then
     packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev libcups2-dev libfontconfig-dev fonts-liberation fonts-comic-neue)

@@ -1,0 +1,185 @@
+#include "form1.h"
+#include "frminfo.h"
+#include "kwindeltest.h"
+#include "modinfo.h"
+#include "pendingerror.h"
+#include "uifonts.h"
+
+#include <QApplication>
+#include <QRegularExpression>
+#include <QLabel>
+#include <QPointer>
+#include <QTimer>
+#include <QTest>
+
+// The info window opened from the real main window: its texts on every
+// activation, translucency, links, the System dialog and the title scroller.
+class InfoTest : public QObject
+{
+    Q_OBJECT
+    StandInOpener m_opener;
+
+    static frminfo *openFrom(Quiz &quiz)
+    {
+        click(quiz.form.get(), "cmdInfo");
+        frminfo *info = shownInfoWindow();
+        if (!info || !QTest::qWaitForWindowActive(info))
+            qFatal("no info window");
+        return info;
+    }
+
+    static QString text(const QWidget *window, const char *label) { return control<QLabel>(window, label)->text(); }
+
+private slots:
+    void cleanup() { QApplication::closeAllWindows(); }
+
+    void textsOnEveryActivationAndAfterReloading()
+    {
+        frminfo::setClock([] { return QDate(2001, 1, 1); });
+        Quiz quiz;
+        frminfo *info = openFrom(quiz);
+        QCOMPARE(info->windowTitle(), "Info   [2.0]");
+        QCOMPARE(info->windowOpacity(), 200 / 255.0);
+        QVERIFY(!info->windowIcon().isNull());
+        QCOMPARE(QApplication::focusWidget()->objectName(), "cmdback");
+        QCOMPARE(text(info, "Label1"), "Dank U voor het gebruik van dit programma.\r\nAls er een update is of je wilt iets zeggen "
+                                       "van het programma, AUB mail mij of zie eens op de Vexlo site.\r\nDe Vexlo crew kan niet "
+                                       "verantwoordelijk gesteld worden voor PC crashes en dergelijke te wijten van slecht "
+                                       "werkende programmas!!!");
+        QCOMPARE(text(info, "Label4"), "© Vexlo 2000 - 2003");
+        const QImage first = info->grab().toImage();
+
+        control<QLabel>(info, "lblware")->clear();
+        info->setWindowTitle("Info");
+        quiz.form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(quiz.form.get()));
+        QCOMPARE(openFrom(quiz), info); // the one window, activated again
+        QCOMPARE(shownWindowCount(), 2);
+        QCOMPARE(info->grab().toImage(), first);
+        QCOMPARE(info->windowTitle(), "Info   [2.0]");
+
+        QPointer<frminfo> closing(info);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); // "&Back" has the focus
+        QTRY_VERIFY(!closing);
+        frminfo::setClock([] { return QDate(2031, 1, 1); });
+        QCOMPARE(text(openFrom(quiz), "Label4"), "© Vexlo 2000 - 2031"); // loaded afresh
+    }
+
+    // The link under the pointer is bold, the others not; a click opens it.
+    void linksHighlightAndOpen()
+    {
+        Quiz quiz;
+        frminfo *info = openFrom(quiz);
+        const QStringList links{"lblsite(0)", "lblsite(1)", "lblmail"};
+        const auto bold = [&] {
+            QString states;
+            for (const QString &link : links)
+                states += control(info, link)->font().bold() ? u'1' : u'0';
+            return states;
+        };
+        QCOMPARE(bold(), "000");
+        for (const auto &[name, expected] : {std::pair{"lblsite(0)", "100"}, {"lblsite(1)", "010"}, {"lblmail", "001"},
+                                             {"Label2", "001"}, {"Frame1", "000"}, {"lblsite(0)", "100"}}) {
+            QWidget *target = control(info, name);
+            QTest::mouseMove(target, target == control(info, "Frame1") ? QPoint(300, 70) : target->rect().center());
+            QTRY_COMPARE(bold(), expected);
+        }
+        m_opener.clear();
+        for (const QString &link : links)
+            QTest::mouseClick(control(info, link), Qt::LeftButton);
+        QCOMPARE(bold(), "100");
+        QTRY_COMPARE(m_opener.opened(), (QStringList{"http://www.vexlo.example/", "http://www.kwindel-auteur.example/",
+                                                     "mailto:kwindel@vexlo.example?subject=Kwindel    [1.0 Build0]"}));
+    }
+
+    void systemDialogKeepsTheWindowDisabledWhileOpen()
+    {
+        Quiz quiz;
+        frminfo *info = openFrom(quiz);
+        QStringList seen;
+        QTimer::singleShot(0, info, [&] {
+            QWidget *dialog = QApplication::activeModalWidget();
+            seen << dialog->windowTitle() << text(dialog, "facts") << QString::number(info->isEnabled());
+            dialog->close();
+        });
+        click(info, "cmdsystem");
+        QCOMPARE(seen.value(0), "Systeeminformatie");
+        QVERIFY2(QRegularExpression("^Besturingssysteem: .+ \\(\\w+ .+\\)\nProcessor: \\w+\nQt-versie: 6[.\\d]+\n"
+                                    "Scherm: 1280 x 1024 pixels, 96 dpi\nStandaardprinter: \\S+$").match(seen.value(1)).hasMatch(),
+                 qPrintable(seen.value(1)));
+        QCOMPARE(seen.value(2), "0");
+        QVERIFY(info->isEnabled());
+    }
+
+    // Opacity 0 to 254 layers the window, 255 makes it opaque again, others
+    // are refused; an error the caller went past is reported as 2.
+    void translucencyRoutines_data()
+    {
+        QTest::addColumn<int>("opacity");
+        QTest::addColumn<bool>("pending");
+        QTest::addColumn<int>("result");
+        QTest::addColumn<double>("shown");
+        QTest::newRow("254") << 254 << false << 0 << 254 / 255.0;
+        QTest::newRow("0") << 0 << false << 0 << 0.0;
+        QTest::newRow("255") << 255 << false << 0 << 1.0;
+        QTest::newRow("255, error pending") << 255 << true << 0 << 1.0;
+        QTest::newRow("256") << 256 << false << 1 << 0.5;
+        QTest::newRow("-1") << -1 << false << 1 << 0.5;
+        QTest::newRow("-1, error pending") << -1 << true << 2 << 0.5;
+        QTest::newRow("100, error pending") << 100 << true << 2 << 100 / 255.0;
+    }
+    void translucencyRoutines()
+    {
+        QFETCH(int, opacity);
+        QFETCH(bool, pending);
+        QWidget window;
+        window.show();
+        QCOMPARE(modinfo::SetWindowTranslucency(window.winId(), 127), 0);
+        QCOMPARE(window.windowOpacity(), 127 / 255.0);
+        PendingError::program().clear();
+        if (pending)
+            PendingError::program().raise("earlier step failed");
+        QTEST(modinfo::SetWindowTranslucency(window.winId(), static_cast<qint16>(opacity)), "result");
+        QFETCH(double, shown);
+        QCOMPARE(window.windowOpacity(), shown == 0.5 ? 127 / 255.0 : shown);
+        QCOMPARE(modinfo::ClearWindowTranslucency(window.winId()), 0);
+        QCOMPARE(window.windowOpacity(), 1.0);
+        QCOMPARE(modinfo::VersionText(2, 15, 7), "[2.15 Build7]");
+    }
+
+    // The title scrolls only when strictly wider than the window's 360 pixels.
+    void titleScrollsOnlyWhenWiderThanTheWindow()
+    {
+        for (int pixels : {360, 361}) {
+            QLabel probe;
+            probe.setFont(UiFonts::comicSansMs(20.25));
+            for (int wide = 0; wide < 40 && probe.width() != pixels; ++wide)
+                for (int narrow = 0; narrow < 40 && probe.width() != pixels; ++narrow) {
+                    probe.setText(QString(wide, u'W') + QString(narrow, u'i'));
+                    probe.adjustSize();
+                }
+            QCoreApplication::setApplicationName(probe.text());
+            frminfo info;
+            info.Form_Load();
+            QCOMPARE(control<QLabel>(&info, "lblproduct")->width(), pixels);
+            QCOMPARE(control<QTimer>(&info, "tmrtitlescrl")->isActive(), pixels > 360);
+        }
+        QCoreApplication::setApplicationName("Kwindel");
+    }
+
+    // 58 twips a tick from 2040; a left edge of exactly minus the width is out.
+    void titleComesBackInFromTheOuterWidth()
+    {
+        frminfo info;
+        control(&info, "lblproduct")->resize(38, 30); // 570 twips: 2040 - 45 * 58
+        for (int tick = 1; tick <= 45; ++tick)
+            info.tmrtitlescrl_Timer();
+        QCOMPARE(info.lblproductLeft(), -570.0f);
+        info.tmrtitlescrl_Timer();
+        QCOMPARE(info.lblproductLeft(), info.frameGeometry().width() * 15.0f - 58);
+        QCOMPARE(control(&info, "lblproduct")->x(), qRound(info.lblproductLeft() / 15));
+    }
+};
+
+QTEST_MAIN(InfoTest)
+#include "tst_info.moc"
