@@ -17,7 +17,6 @@
 class InfoTest : public QObject
 {
     Q_OBJECT
-    StandInOpener m_opener;
 
     static frminfo *openFrom(Quiz &quiz)
     {
@@ -84,11 +83,11 @@ private slots:
             QTest::mouseMove(target, target == control(info, "Frame1") ? QPoint(300, 70) : target->rect().center());
             QTRY_COMPARE(bold(), expected);
         }
-        m_opener.clear();
+        forgetOpened();
         for (const QString &link : links)
             QTest::mouseClick(control(info, link), Qt::LeftButton);
         QCOMPARE(bold(), "100");
-        QTRY_COMPARE(m_opener.opened(), (QStringList{"http://www.vexlo.example/", "http://www.kwindel-auteur.example/",
+        QTRY_COMPARE(opened(), (QStringList{"http://www.vexlo.example/", "http://www.kwindel-auteur.example/",
                                                      "mailto:kwindel@vexlo.example?subject=Kwindel    [1.0 Build0]"}));
     }
 

@@ -16,7 +16,6 @@ class SaveTest : public QObject
 {
     Q_OBJECT
 
-    StandInOpener m_opener;
     const QString m_folder = QCoreApplication::applicationDirPath();
     const QString m_page = m_folder + QStringLiteral("/Kwindel.htm");
 
@@ -73,7 +72,7 @@ private slots:
     void init()
     {
         QFile::remove(m_page);
-        m_opener.clear();
+        forgetOpened();
     }
 
     // Thirteen users, between them every choice on every page, and names
@@ -84,11 +83,11 @@ private slots:
                                  "René Müller", "a&amp;b", "Chloë", ""};
         QByteArray pages;
         for (int k = 0; k < 13; ++k) {
-            m_opener.clear();
+            forgetOpened();
             Quiz quiz;
             answer(quiz, k < 12 ? k : -1, others[k], others[12 - k]);
             click(quiz.form.get(), "cmdSave");
-            QTRY_COMPARE(m_opener.opened(), QStringList{"file://" + m_page});
+            QTRY_COMPARE(opened(), QStringList{"file://" + m_page});
             pages += readFile(m_page);
         }
         compareGolden(pages, "saved-pages.htm");
@@ -143,7 +142,7 @@ private slots:
         }
         QFETCH(QString, reason);
         QCOMPARE(quiz.messages, QStringList{"Het resultaat kon niet worden opgeslagen in\n" + m_page + "\n\n" + reason});
-        QTRY_COMPARE(m_opener.opened().size(), 1);
+        QTRY_COMPARE(opened().size(), 1);
         QCOMPARE(readFile(m_page), before);
 
         if (fault.contains("disk"))
@@ -151,13 +150,13 @@ private slots:
         control<QLineEdit>(quiz.form.get(), "txtNaam")->setText("Kim");
         click(quiz.form.get(), "cmdSave");
         QCOMPARE(readFile(m_page), before);
-        QTRY_COMPARE(m_opener.opened().size(), 2);
+        QTRY_COMPARE(opened().size(), 2);
     }
 
     void pageWithoutOpenerIsSavedAndSaysWhere()
     {
-        m_opener.setPresent(false);
-        const auto restore = qScopeGuard([this] { m_opener.setPresent(true); });
+        setOpenerPresent(false);
+        const auto restore = qScopeGuard([] { setOpenerPresent(true); });
         Quiz quiz;
         forward(*quiz.form, 11);
         click(quiz.form.get(), "cmdSave");

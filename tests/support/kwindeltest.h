@@ -13,6 +13,7 @@
 #include <optional>
 
 class Form1;
+class frminfo;
 
 // A control of a window by its object name; the test stops if it is missing.
 template<typename T = QWidget>
@@ -24,51 +25,37 @@ T *control(const QWidget *window, const QString &name)
     return widget;
 }
 
-// A mouse click where a user clicks: an option button on its caption, any
-// other button in its middle.
+// A mouse click in the control's middle; keys typed one by one, letters
+// beyond ASCII too.
 void click(const QWidget *window, const QString &name);
 void forward(const Form1 &form, int times = 1);
-
-// The shown info window, if any; there is never more than one.
-class frminfo;
-frminfo *shownInfoWindow();
-int shownWindowCount();
-
-// Types text into a control key by key, letters beyond ASCII too.
 void type(QWidget *control, const QString &text);
 
-// A shown main window, as at start, whose messages are recorded.
+// A shown, active main window as at start, whose messages are recorded.
 struct Quiz {
     QStringList messages;
     std::unique_ptr<Form1> form;
-
     Quiz();
     ~Quiz();
     Q_DISABLE_COPY_MOVE(Quiz)
 };
 
-// An xdg-open first on PATH that records what it is asked to open. Qt
-// keeps the opener it found first, so one serves a whole test program;
-// taken away, the desktop finds no program to open anything with.
-class StandInOpener
-{
-public:
-    StandInOpener();
-    Q_DISABLE_COPY_MOVE(StandInOpener)
-    void setPresent(bool present);
-    QStringList opened() const; // decoded targets, in order, since the last clear()
-    void clear();
+frminfo *shownInfoWindow(); // never more than one
+int shownWindowCount();
 
-private:
-    QTemporaryDir m_dir;
-};
+// The stand-in xdg-open first on PATH for the whole test program (Qt keeps
+// the opener it found first); what it was asked to open, decoded.
+// Taken away, the desktop finds no program to open anything with.
+QStringList opened();
+void forgetOpened();
+void setOpenerPresent(bool present);
 
 // Runs a tool to its end; nothing when it could not start or failed.
 std::optional<QByteArray> run(const QString &program, const QStringList &arguments, int timeoutMs = 60000);
 QByteArray readFile(const QString &path);
 bool isRoot();
 
-// Compares with a reference output under tests/golden/. With
+// Compares with a reference output in tests/golden/. With
 // KWINDEL_REGENERATE=1 the output becomes the reference instead.
 void compareGolden(const QByteArray &actual, const QString &name);
 void compareGolden(const QImage &actual, const QString &name);
