@@ -40,6 +40,10 @@ struct Quiz {
     Q_DISABLE_COPY_MOVE(Quiz)
 };
 
+// Answers every page as a user does: choice k on each page (wrapping), none
+// where k is -1, then the two names; ends on the output page.
+void answerAll(const Quiz &quiz, int k, const QString &otherName, const QString &ownName);
+
 frminfo *shownInfoWindow(); // never more than one
 int shownWindowCount();
 
