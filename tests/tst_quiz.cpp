@@ -3,9 +3,7 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QComboBox>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QTest>
 
 // Paging through the main window by mouse and keyboard, and the name checks.
@@ -13,54 +11,51 @@ class QuizTest : public QObject
 {
     Q_OBJECT
 
-    static QString focusName() { return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString(); }
-    // A key as the keyboard delivers it: to the control that has the focus.
+    // A key as the keyboard delivers it: to the control with the focus.
     static void press(Qt::Key key, Qt::KeyboardModifiers modifiers = {})
     {
         QTest::keyClick(QApplication::focusWidget(), key, modifiers);
     }
+    static QString focus() { return QApplication::focusWidget()->objectName(); }
 
 private slots:
     void paging_data()
     {
-        QTest::addColumn<QString>("clicks"); // f forward, b back
-        QTest::addColumn<bool>("named");     // both name boxes filled first
+        QTest::addColumn<QString>("clicks"); // f forward, b back, n both names typed
         QTest::addColumn<int>("page");
-        QTest::addColumn<bool>("backEnabled");
-        QTest::addColumn<bool>("forwardEnabled");
+        QTest::addColumn<QString>("enabled"); // back, forward
         QTest::addColumn<QStringList>("messages");
-
-        const QString other = QStringLiteral("Vul een naam in!");
-        const QString own = QStringLiteral("Vul uw naam in!");
-        QTest::newRow("start") << "" << false << 0 << false << true << QStringList();
-        QTest::newRow("forward") << "f" << false << 1 << true << true << QStringList();
-        QTest::newRow("forward, back") << "fb" << false << 0 << false << true << QStringList();
-        QTest::newRow("back again on page 0") << "fbb" << false << 0 << false << true << QStringList();
-        QTest::newRow("to page 10, back") << "fffffffffb" << false << 8 << true << true << QStringList{other};
-        QTest::newRow("to page 11, back") << "ffffffffffb" << false << 9 << true << true << QStringList{other, own};
-        QTest::newRow("eleven forward") << "fffffffffff" << false << 11 << true << true << QStringList{other, own};
-        QTest::newRow("twelfth forward") << "ffffffffffff" << false << 11 << true << false << QStringList{other, own};
-        QTest::newRow("back on output") << "fffffffffffb" << false << 11 << true << false << QStringList{other, own};
-        QTest::newRow("names given") << "fffffffffffbf" << true << 11 << true << false << QStringList();
+        const QStringList other{"Vul een naam in!"};
+        const QStringList both{"Vul een naam in!", "Vul uw naam in!"};
+        QTest::newRow("start") << "" << 0 << "01" << QStringList();
+        QTest::newRow("forward") << "f" << 1 << "11" << QStringList();
+        QTest::newRow("forward, back") << "fb" << 0 << "01" << QStringList();
+        QTest::newRow("to page 10, back") << "fffffffffb" << 8 << "11" << other;
+        QTest::newRow("to page 11, back") << "ffffffffffb" << 9 << "11" << both;
+        QTest::newRow("eleven forward") << "fffffffffff" << 11 << "11" << both;
+        QTest::newRow("twelfth forward") << "ffffffffffff" << 11 << "10" << both;
+        QTest::newRow("back on output") << "fffffffffffb" << 11 << "10" << both;
+        QTest::newRow("names given") << "nfffffffffffbf" << 11 << "10" << QStringList();
     }
     void paging()
     {
         QFETCH(QString, clicks);
-        QFETCH(bool, named);
         Quiz quiz;
-        if (named) {
-            control<QLineEdit>(quiz.form.get(), "txtAGeslacht")->setText("Sam");
-            control<QLineEdit>(quiz.form.get(), "txtNaam")->setText("Kim");
+        for (QChar move : clicks) {
+            if (move == u'n')
+                for (const char *box : {"txtAGeslacht", "txtNaam"})
+                    control<QLineEdit>(quiz.form.get(), box)->setText("Kim");
+            else
+                click(quiz.form.get(), move == u'f' ? "cmdPrevNext(0)" : "cmdPrevNext(1)");
         }
-        for (QChar move : clicks)
-            click(quiz.form.get(), move == u'f' ? "cmdPrevNext(0)" : "cmdPrevNext(1)");
-
         QFETCH(int, page);
         QCOMPARE(quiz.form->currentPage(), page);
         for (int i = 0; i < 12; ++i)
             QCOMPARE(control(quiz.form.get(), QStringLiteral("Frame(%1)").arg(i))->isVisible(), i == page);
-        QTEST(control(quiz.form.get(), "cmdPrevNext(1)")->isEnabled(), "backEnabled");
-        QTEST(control(quiz.form.get(), "cmdPrevNext(0)")->isEnabled(), "forwardEnabled");
+        QString enabled;
+        for (const char *button : {"cmdPrevNext(1)", "cmdPrevNext(0)"})
+            enabled += control(quiz.form.get(), button)->isEnabled() ? u'1' : u'0';
+        QTEST(enabled, "enabled");
         QTEST(quiz.messages, "messages");
     }
 
@@ -75,7 +70,7 @@ private slots:
     }
 
     // Qt presses a button 100 ms after its access key; a click in between
-    // moves first and the late press meets a disabled button.
+    // moves first, and the late press meets a disabled button.
     void accessKeyThenQuickClickStaysOnFirstPage()
     {
         Quiz quiz;
@@ -85,7 +80,6 @@ private slots:
         QTest::qWait(300);
         QCOMPARE(quiz.form->currentPage(), 0);
         QVERIFY(control(quiz.form.get(), "Frame(0)")->isVisible());
-        QVERIFY(!control(quiz.form.get(), "cmdPrevNext(1)")->isEnabled());
     }
 
     void keyboardMovesKeepTheFocusInTheButtonRow()
@@ -96,18 +90,17 @@ private slots:
         press(Qt::Key_Return);
         press(Qt::Key_Enter, Qt::KeypadModifier);
         QCOMPARE(quiz.form->currentPage(), 2);
-        QCOMPARE(focusName(), "cmdPrevNext(0)");
+        QCOMPARE(focus(), "cmdPrevNext(0)");
 
         control<QLineEdit>(form, "txtAGeslacht")->setText("Sam");
         forward(*quiz.form, 8);
         QTest::mouseClick(control(form, "txtNaam"), Qt::LeftButton);
         QTest::keyClicks(control(form, "txtNaam"), "Kim");
-        QCOMPARE(focusName(), "txtNaam");
         press(Qt::Key_V, Qt::AltModifier);
         QTRY_COMPARE(quiz.form->currentPage(), 11);
-        QCOMPARE(focusName(), "cmdPrevNext(0)");
-        press(Qt::Key_Space); // presses "Verder", which then gives way
-        QCOMPARE(focusName(), "cmdPrevNext(1)");
+        QCOMPARE(focus(), "cmdPrevNext(0)");
+        press(Qt::Key_Space); // presses "Verder", which then gives way to "Terug"
+        QCOMPARE(focus(), "cmdPrevNext(1)");
         QCOMPARE(shownWindowCount(), 1);
 
         control(form, "cmdEnd")->setFocus();
