@@ -1,9 +1,11 @@
 #include "form1.h"
 #include "kwindeltest.h"
+#include "messages.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QTest>
 
 // Paging through the main window by mouse and keyboard, and the name checks.
@@ -106,6 +108,16 @@ private slots:
         control(form, "cmdEnd")->setFocus();
         press(Qt::Key_Return);
         QVERIFY(!quiz.form->isVisible());
+    }
+
+    // As the desktop draws it: no icon in the box nor on its button.
+    void messageBoxShowsTextAndOkOnly()
+    {
+        std::unique_ptr<QMessageBox> box(Messages::createBox(nullptr, "Vul uw naam in!"));
+        box->setAttribute(Qt::WA_DeleteOnClose, false);
+        box->show();
+        QCOMPARE(box->windowTitle(), "Kwindel");
+        compareGolden(box->grab().toImage(), "message.png");
     }
 
     void pastedMegabyteNameIsKeptWhole()
