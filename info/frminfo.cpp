@@ -209,14 +209,13 @@ void frminfo::setupButtons()
         button->setAutoDefault(true); // Enter presses the focused button
         return button;
     };
-    cmdsystem = makeButton(frminfoLayout::cmdsystem);
-    cmdcdpc = makeButton(frminfoLayout::cmdcdpc);
+    // Made in their tab order: "Back", "Vexlo Info", "System".
     cmdback = makeButton(frminfoLayout::cmdback);
+    cmdcdpc = makeButton(frminfoLayout::cmdcdpc);
+    cmdsystem = makeButton(frminfoLayout::cmdsystem);
     // "Vexlo Info" has nothing behind it and stays greyed.
     cmdcdpc->setEnabled(false);
 
-    setTabOrder(cmdback, cmdcdpc);
-    setTabOrder(cmdcdpc, cmdsystem);
     cmdback->setFocus();
 
     connect(cmdback, &QPushButton::clicked, this, &frminfo::cmdback_Click);

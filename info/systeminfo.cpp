@@ -32,7 +32,6 @@ QString text(const QScreen *screen)
 QDialog *createDialog(QWidget *over)
 {
     auto *dialog = new QDialog(over);
-    dialog->setObjectName(QStringLiteral("Systeeminformatie"));
     dialog->setWindowTitle(QStringLiteral("Systeeminformatie"));
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setWindowModality(Qt::ApplicationModal);

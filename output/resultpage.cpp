@@ -77,20 +77,19 @@ QString write(const QString &path, const QByteArray &bytes)
     return {};
 }
 
-bool save(QWidget *owner, const QString &folderText, const QString &name, const QString &resultText)
+void save(QWidget *owner, const QString &folderText, const QString &name, const QString &resultText)
 {
     const QString path = pathInFolder(folderText);
     const QString failure = write(path, bytes(name, resultText));
     if (!failure.isEmpty()) {
         Messages::show(owner, QStringLiteral("Het resultaat kon niet worden opgeslagen in\n%1\n\n%2").arg(path, failure));
-        return false;
+        return;
     }
     // The desktop says nothing when it opened the page; when it found no
     // program for it, the user learns where the saved page is.
     if (!Shell::openFile(owner, pathInFolder(folderText)))
         Messages::show(owner, QStringLiteral("Het resultaat is opgeslagen in\n%1\n\nmaar er is geen programma gevonden "
                                              "om het te openen.").arg(path));
-    return true;
 }
 
 } // namespace ResultPage

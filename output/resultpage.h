@@ -21,7 +21,7 @@ QByteArray bytes(const QString &name, const QString &resultText);
 QString write(const QString &path, const QByteArray &bytes);
 
 // Writes the page into the folder and opens it; when that fails the user is
-// told why and nothing is opened. Returns whether the page was written.
-bool save(QWidget *owner, const QString &folderText, const QString &name, const QString &resultText);
+// told why and nothing is opened.
+void save(QWidget *owner, const QString &folderText, const QString &name, const QString &resultText);
 
 } // namespace ResultPage

@@ -75,8 +75,11 @@ private slots:
             return states;
         };
         QCOMPARE(bold(), "000");
-        for (const auto &[name, expected] : {std::pair{"lblsite(0)", "100"}, {"lblsite(1)", "010"}, {"lblmail", "001"},
-                                             {"Label2", "001"}, {"Frame1", "000"}, {"lblsite(0)", "100"}}) {
+        // Each link straight onto each other one, and onto the frame's surface.
+        for (const auto &[name, expected] : {std::pair{"lblsite(0)", "100"}, {"Frame1", "000"}, {"lblsite(1)", "010"},
+                                             {"Frame1", "000"}, {"lblmail", "001"}, {"Label2", "001"}, {"Frame1", "000"},
+                                             {"lblsite(0)", "100"}, {"lblsite(1)", "010"}, {"lblsite(0)", "100"},
+                                             {"lblmail", "001"}, {"lblsite(1)", "010"}, {"lblmail", "001"}, {"lblsite(0)", "100"}}) {
             QWidget *target = control(info, name);
             QTest::mouseMove(target, target == control(info, "Frame1") ? QPoint(300, 70) : target->rect().center());
             QTRY_COMPARE(bold(), expected);
