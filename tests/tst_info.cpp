@@ -39,6 +39,7 @@ private slots:
         frminfo *info = openFrom(quiz);
         QCOMPARE(info->windowTitle(), "Info   [2.0]");
         QCOMPARE(info->windowOpacity(), 200 / 255.0);
+        QCOMPARE(info->frameGeometry().center(), info->screen()->geometry().center());
         QVERIFY(!info->windowIcon().isNull());
         QCOMPARE(QApplication::focusWidget()->objectName(), "cmdback");
         QCOMPARE(text(info, "Label1").count("programma"), 3);

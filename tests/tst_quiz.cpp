@@ -61,6 +61,24 @@ private slots:
         QTEST(quiz.messages, "messages");
     }
 
+    // Tab from "Verder" round to it again, on every page.
+    void tabOrderFollowsTheDesign()
+    {
+        Quiz quiz;
+        QByteArray cycles;
+        for (int page = 0; page < 12; ++page) {
+            control(quiz.form.get(), "cmdPrevNext(0)")->setFocus();
+            do {
+                press(Qt::Key_Tab);
+                cycles += focus().toLatin1() + ' ';
+            } while (focus() != "cmdPrevNext(0)");
+            cycles += '\n';
+            quiz.form->findChild<QLineEdit *>(page == 9 ? "txtAGeslacht" : "txtNaam")->setText("Kim");
+            forward(*quiz.form);
+        }
+        compareGolden(cycles, "tab-order.txt");
+    }
+
     void emptyingANameBoxWarnsWhileTyping()
     {
         Quiz quiz;
