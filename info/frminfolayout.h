@@ -52,15 +52,15 @@ struct Line {
     int x2;
     int y2;
 };
-inline constexpr std::array<Line, 2> Line1 = {{{0, 2760, 5160, 2760}, {0, 4200, 5160, 4200}}};
+inline constexpr auto Line1 = std::to_array<Line>({{0, 2760, 5160, 2760}, {0, 4200, 5160, 4200}});
 inline constexpr int lineWidthPixels = 2;
 
 // In Frame1 "Contact". The link captions are the very targets they open.
 inline constexpr Placed Label2{"Label2", "Site:", {120, 240, 390, 240}};
-inline constexpr std::array<Placed, 2> lblsite = {{
+inline constexpr auto lblsite = std::to_array<Placed>({
     {"lblsite(0)", AppInfo::makerUrl, {600, 240, 1980, 240}},
     {"lblsite(1)", AppInfo::authorUrl, {600, 480, 3435, 240}},
-}};
+});
 inline constexpr Placed Label3{"Label3", "Mail:", {120, 840, 420, 240}};
 inline constexpr Placed lblmail{"lblmail", AppInfo::mailAddress, {600, 840, 2520, 240}};
 
@@ -79,12 +79,12 @@ inline constexpr string_view statusWord = "Freeware";
 inline constexpr string_view versionPrefix = "Versie: ";
 inline constexpr string_view usePrefix = "Gebruikt: ";
 inline constexpr string_view useSuffix = " keer.";
-inline constexpr std::array<string_view, 3> notes = {
+inline constexpr auto notes = std::to_array<string_view>({
     "Dank U voor het gebruik van dit programma.",
     "Als er een update is of je wilt iets zeggen van het programma, AUB mail mij of zie eens op de Vexlo site.",
     "De Vexlo crew kan niet verantwoordelijk gesteld worden voor PC crashes en dergelijke te wijten van slecht "
     "werkende programmas!!!",
-};
+});
 inline constexpr string_view lineBreak = "\r\n";
 inline constexpr string_view creditPrefix = "\u00a9 Vexlo 2000 - ";
 inline constexpr int earliestCreditYear = 2003;

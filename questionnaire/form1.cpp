@@ -98,7 +98,6 @@ void Form1::setupControls()
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFont(UiFonts::msSansSerif());
-    resize(Twips::toPixels(designWidth, designHeight));
 
     for (std::size_t i = 0; i < pages.size(); ++i) {
         auto *frame = new QGroupBox(fromUtf8(pages[i].caption), this);
@@ -114,7 +113,7 @@ void Form1::setupControls()
         QWidget *widget = createControl(control, parent);
         widget->setObjectName(controlName(control));
         widget->setGeometry(Twips::toPixels(control.box));
-        if (control.kind != Kind::Label)
+        if (control.tabIndex != noTab)
             m_tabStops.emplace_back(control.tabIndex, widget);
     }
 

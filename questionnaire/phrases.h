@@ -10,29 +10,29 @@ namespace Phrases {
 
 using std::string_view;
 
-inline constexpr std::array<string_view, 2> hairColour = {"Je bent sexy", "Je bent lief"};
+inline constexpr auto hairColour = std::to_array<string_view>({"Je bent sexy", "Je bent lief"});
 
-inline constexpr std::array<string_view, 4> date = {
+inline constexpr auto date = std::to_array<string_view>({
     "Je bent romantisch",
     "Je bent een lolmaker",
     "Je bent een romantische lolmaker",
     "Gij zijt gek, ik zou eerder Eten->feest nemen",
-};
+});
 
-inline constexpr std::array<string_view, 4> colour = {
-    "Je bent schattig", "Je bent luidruchtig", "Je bent ZO geil", "Je bent cool"};
+inline constexpr auto colour = std::to_array<string_view>({
+    "Je bent schattig", "Je bent luidruchtig", "Je bent ZO geil", "Je bent cool"});
 
-inline constexpr std::array<string_view, 3> hobby = {"Je bent actief", "Je bent vastbesloten", "Je bent een durfal"};
+inline constexpr auto hobby = std::to_array<string_view>({"Je bent actief", "Je bent vastbesloten", "Je bent een durfal"});
 
-inline constexpr std::array<string_view, 2> shop = {"Je bent lol", "Je bent sexy"};
+inline constexpr auto shop = std::to_array<string_view>({"Je bent lol", "Je bent sexy"});
 
-inline constexpr std::array<string_view, 3> city = {
-    "Je vind het leuk om rond mensen te zijn", "Je Feest graag in de hitteuh!", "Stil, je houdt van kou"};
+inline constexpr auto city = std::to_array<string_view>({
+    "Je vind het leuk om rond mensen te zijn", "Je Feest graag in de hitteuh!", "Stil, je houdt van kou"});
 
-inline constexpr std::array<string_view, 2> beach = {"Je hebt een tintje, want je houdt van de zon ",
-                                                      "Je bent flets en origineel "};
+inline constexpr auto beach = std::to_array<string_view>({"Je hebt een tintje, want je houdt van de zon ",
+                                                      "Je bent flets en origineel "});
 
-inline constexpr std::array<string_view, 12> month = {
+inline constexpr auto month = std::to_array<string_view>({
     "Je bent populair",
     "Je bent schitterend",
     "Je bent luidruchtig",
@@ -45,9 +45,9 @@ inline constexpr std::array<string_view, 12> month = {
     "Je gaat veel uit",
     "Je vindt het allemaal wel goed",
     "Je hebt het warm",
-};
+});
 
-inline constexpr std::array<string_view, 2> home = {"Je bent saai", "Je bent gek(geijk de maker van dit programma :p)"};
+inline constexpr auto home = std::to_array<string_view>({"Je bent saai", "Je bent gek(geijk de maker van dit programma :p)"});
 
 // The last result line follows the other-sex name directly.
 inline constexpr string_view fallingInLove = " zal verliefd op je worden zoals je bent!!!!!";
