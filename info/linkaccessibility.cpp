@@ -15,6 +15,7 @@ public:
         : QAccessibleWidget(label, QAccessible::Link)
     {
     }
+    Q_DISABLE_COPY_MOVE(LinkAccessible)
 
     QString text(QAccessible::Text kind) const override
     {
