@@ -10,8 +10,7 @@ for size in (16, 32, 48, 64, 128):
     assert os.path.isfile(f"{share}/icons/hicolor/{size}x{size}/apps/kwindel.png"), size
 subprocess.run(["desktop-file-validate", f"{share}/applications/{app_id}.desktop"], check=True)
 subprocess.run(["appstreamcli", "validate", "--no-net", f"{share}/metainfo/{app_id}.metainfo.xml"], check=True)
-# A stand-in opener first on PATH, so the saved page opens nothing real.
-with open(root + "/xdg-open", "w") as f:
+with open(root + "/xdg-open", "w") as f:  # first on PATH, so nothing real opens
     f.write(f'#!/bin/sh\necho "$@" >> {root}/opened\n')
 os.chmod(root + "/xdg-open", 0o755)
 env = dict(os.environ, PATH=root + ":" + os.environ["PATH"], QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
@@ -42,13 +41,13 @@ def window(title):
     return next(w for w in app if w.name.startswith(title))
 
 
-def press(win, name):
-    next(n for n in nodes(win) if n.name == name).queryAction().doAction(0)
+def named(win, name):
+    return next(n for n in nodes(win) if n.name == name)
 
 
 def unnamed(win):
-    """Focusable controls a screen reader cannot announce fittingly; a list or
-    text box is announced with the question of its page."""
+    """Focusable controls without a fitting name; a list or text box is
+    announced with the question of its page."""
     wrong = []
     for n in (n for n in nodes(win) if n.getState().contains(pyatspi.STATE_FOCUSABLE)):
         if n.getRole() in (pyatspi.ROLE_COMBO_BOX, pyatspi.ROLE_TEXT):
@@ -63,19 +62,17 @@ def unnamed(win):
 
 try:
     main = until("the main window", lambda: window("Kwindel"))
-    until("its buttons", lambda: any(n.name == "Verder" for n in nodes(main)))
+    forward = until("its buttons", lambda: named(main, "Verder")).queryAction()
     assert unnamed(main) == [], unnamed(main)
-    forward = next(n for n in nodes(main) if n.name == "Verder").queryAction()
     assert forward.getDescription(0) == "Zet de actie in werking"  # Qt's own text, in Dutch
-
     main[9][1].queryEditableText().setTextContents("Sanne")
     main[10][1].queryEditableText().setTextContents("Kim")
-    press(main, "Opslaan in een bestand")
+    named(main, "Opslaan in een bestand").queryAction().doAction(0)
     until("the page handed to the desktop", lambda: os.path.exists(root + "/opened"))
     assert root + "/bin/Kwindel.htm" in open(root + "/opened").read()
     assert "Sanne zal verliefd op je worden" in open(root + "/bin/Kwindel.htm", encoding="latin-1").read()
 
-    press(main, "About...")
+    named(main, "About...").queryAction().doAction(0)
     info = until("the info window", lambda: window("Info"))
     assert unnamed(info) == [], unnamed(info)
     links = [n.name for n in nodes(info) if n.getRole() == pyatspi.ROLE_LINK]

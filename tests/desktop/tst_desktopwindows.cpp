@@ -6,12 +6,8 @@
 #include "frminfolayout.h"
 #include "qttranslations.h"
 
-#include <QAbstractButton>
-#include <QApplication>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMenu>
 #include <QTest>
+#include <QtWidgets>
 
 // The controls whose text does not show whole, or that stick out of their parent.
 static QStringList cutOff(const QWidget &window)
