@@ -2,9 +2,11 @@
 # Builds Kwindel with every test and runs the whole suite through ctest.
 set -euo pipefail
 cd "$(dirname "$0")"
-scripts/deps.sh
+source scripts/steps.sh
+step "Installing packages" scripts/deps.sh
 scripts/printer-setup.sh || echo "printer set-up failed; the printing test will say why it skips"
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DKWINDEL_WERROR=ON >/dev/null
-cmake --build build
+step "Configuring" cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DKWINDEL_WERROR=ON
+step "Building" cmake --build build
+echo "Testing:"
 cd build
 ctest --output-on-failure --timeout 300

@@ -1,5 +1,7 @@
 #include "appidentity.h"
 #include "form1.h"
+#include "linkaccessibility.h"
+#include "qttranslations.h"
 
 #include <QApplication>
 
@@ -7,6 +9,8 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     applyApplicationIdentity();
+    loadQtTranslations(app);
+    installLinkAccessibility();
 
     Form1 form;
     form.show();

@@ -3,7 +3,8 @@
 
     python3 assets/make_assets.py
 
-The icons and PNGs are drawn and written here with the standard library
+The icons and PNGs (the desktop icon at 16 to 128 px, all from one
+drawing) are drawn and written here with the standard library
 only. The background is drawn here too and handed to ImageMagick's
 `convert` as a PPM, because writing a progressive JPEG by hand is not worth
 it. The build only uses the committed files; run this after changing a
@@ -44,16 +45,18 @@ def inside_heart(x, y, size):
 def heart_icon(size, mark=True):
     """Red heart with a dark rim, a highlight and, when big enough, a white question mark."""
     pixels = [[CLEAR] * size for _ in range(size)]
+    # The bigger icons keep the 32 px look: rim and highlight grow with the size.
+    grain = max(1, size // 32)
     for y in range(size):
         for x in range(size):
             if not inside_heart(x, y, size):
                 continue
             rim = not all(inside_heart(x + dx, y + dy, size)
-                          for dx, dy in ((1, 0), (-1, 0), (0, 1), (0, -1)))
+                          for dx, dy in ((grain, 0), (-grain, 0), (0, grain), (0, -grain)))
             pixels[y][x] = MAROON if rim else RED
     # highlight on the upper left lobe
     for (x, y) in ((size * 5 // 16, size * 4 // 16), (size * 4 // 16, size * 5 // 16)):
-        pixels[y][x] = WHITE
+        stamp(pixels, ["#"], x, y, grain, WHITE)
     if mark:
         scale = size // 10
         left = size // 2 - (3 * scale) // 2
@@ -186,8 +189,11 @@ def main():
     heart32 = heart_icon(32)
     heart16 = heart_icon(16, mark=False)
     write_ico(os.path.join(HERE, "kwindel.ico"), [(mono_of(heart32), 1), (heart32, 4), (heart16, 4)])
-    write_png(os.path.join(HERE, "kwindel-32.png"), heart32)
     write_png(os.path.join(HERE, "kwindel-16.png"), heart16)
+    write_png(os.path.join(HERE, "kwindel-32.png"), heart32)
+    # The desktop's icon theme sizes, installed by the build.
+    for size in (48, 64, 128):
+        write_png(os.path.join(HERE, "kwindel-%d.png" % size), heart_icon(size))
     write_ico(os.path.join(HERE, "info.ico"), [(info_icon(32), 4), (info_icon(16), 4)])
     write_progressive_jpeg(os.path.join(HERE, "info-background.jpg"), *background())
     return 0

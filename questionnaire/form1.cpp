@@ -107,12 +107,19 @@ void Form1::setupControls()
         Frame[i] = frame;
     }
 
+    QLabel *question = nullptr;
     for (const Control &control : controls) {
         QWidget *parent = control.page == buttonRow ? static_cast<QWidget *>(this)
                                                     : Frame[static_cast<std::size_t>(control.page)];
         QWidget *widget = createControl(control, parent);
         widget->setObjectName(controlName(control));
         widget->setGeometry(Twips::toPixels(control.box));
+        // A page's question comes first in the table; screen readers
+        // announce a list or a text box together with its question.
+        if (control.kind == Kind::Label)
+            question = static_cast<QLabel *>(widget);
+        else if (control.kind == Kind::Combo || control.kind == Kind::Text)
+            question->setBuddy(widget);
         if (control.tabIndex != noTab)
             m_tabStops.emplace_back(control.tabIndex, widget);
     }

@@ -12,9 +12,14 @@ packages=(
     xvfb xauth x11-utils libx11-dev libxtst-dev
     # printing and the saved page, tested against real components
     cups cups-client cups-bsd poppler-utils chromium
+    # Qt's own texts in Dutch
+    qt6-translations-l10n
+    # the desktop: install checks, a screen reader's view, a window manager, Windows resources
+    desktop-file-utils appstream at-spi2-core python3-pyatspi dbus openbox xdotool imagemagick
+    binutils-mingw-w64-x86-64
 )
 if [[ "${1:-}" == "--run-only" ]]; then
-    packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev libcups2-dev libfontconfig-dev fonts-liberation fonts-comic-neue)
+    packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev libcups2-dev libfontconfig-dev fonts-liberation fonts-comic-neue qt6-translations-l10n)
 fi
 
 missing=()

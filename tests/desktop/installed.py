@@ -1,0 +1,84 @@
+"""An installed copy as the desktop, a user and a screen reader meet it.
+Run under an X server and a private D-Bus session: installed.py BUILD_DIR"""
+import os, subprocess, sys, tempfile, time
+import pyatspi
+
+root = tempfile.mkdtemp(prefix="kwindel-install-")
+share, app_id = root + "/share", "example.vexlo.Kwindel"
+subprocess.run(["cmake", "--install", sys.argv[1], "--prefix", root], check=True, stdout=subprocess.DEVNULL)
+for size in (16, 32, 48, 64, 128):
+    assert os.path.isfile(f"{share}/icons/hicolor/{size}x{size}/apps/kwindel.png"), size
+subprocess.run(["desktop-file-validate", f"{share}/applications/{app_id}.desktop"], check=True)
+subprocess.run(["appstreamcli", "validate", "--no-net", f"{share}/metainfo/{app_id}.metainfo.xml"], check=True)
+with open(root + "/xdg-open", "w") as f:  # first on PATH, so nothing real opens
+    f.write(f'#!/bin/sh\necho "$@" >> {root}/opened\n')
+os.chmod(root + "/xdg-open", 0o755)
+env = dict(os.environ, PATH=root + ":" + os.environ["PATH"], QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+program = subprocess.Popen([root + "/bin/kwindel"], env=env)
+
+
+def until(what, probe):
+    for _ in range(300):
+        try:
+            if found := probe():
+                return found
+        except Exception:  # not on the accessibility bus yet
+            pass
+        time.sleep(0.1)
+    raise AssertionError("never came: " + what)
+
+
+def nodes(node):
+    yield node
+    if node.getRole() != pyatspi.ROLE_COMBO_BOX:  # its drop-down list is part of it
+        for child in node:
+            yield from nodes(child)
+
+
+def window(title):
+    app = next(a for a in pyatspi.Registry.getDesktop(0) if a and a.name == "Kwindel")
+    app.clearCache()
+    return next(w for w in app if w.name.startswith(title))
+
+
+def named(win, name):
+    return next(n for n in nodes(win) if n.name == name)
+
+
+def unnamed(win):
+    """Focusable controls without a fitting name; a list or text box is
+    announced with the question of its page."""
+    wrong = []
+    for n in (n for n in nodes(win) if n.getState().contains(pyatspi.STATE_FOCUSABLE)):
+        if n.getRole() in (pyatspi.ROLE_COMBO_BOX, pyatspi.ROLE_TEXT):
+            question = next(c.name for c in n.parent if c.getRole() == pyatspi.ROLE_LABEL)
+            fits = any(r.getTarget(0).name == question for r in n.getRelationSet()
+                       if r.getRelationType() == pyatspi.RELATION_LABELLED_BY)
+        else:
+            fits = n.name.strip() != "" and "&" not in n.name
+        wrong += [] if fits else [(n.getRoleName(), n.name)]
+    return wrong
+
+
+try:
+    main = until("the main window", lambda: window("Kwindel"))
+    forward = until("its buttons", lambda: named(main, "Verder")).queryAction()
+    assert unnamed(main) == [], unnamed(main)
+    assert forward.getDescription(0) == "Zet de actie in werking"  # Qt's own text, in Dutch
+    main[9][1].queryEditableText().setTextContents("Sanne")
+    main[10][1].queryEditableText().setTextContents("Kim")
+    named(main, "Opslaan in een bestand").queryAction().doAction(0)
+    until("the page handed to the desktop", lambda: os.path.exists(root + "/opened"))
+    assert root + "/bin/Kwindel.htm" in open(root + "/opened").read()
+    assert "Sanne zal verliefd op je worden" in open(root + "/bin/Kwindel.htm", encoding="latin-1").read()
+
+    named(main, "About...").queryAction().doAction(0)
+    info = until("the info window", lambda: window("Info"))
+    assert unnamed(info) == [], unnamed(info)
+    links = [n.name for n in nodes(info) if n.getRole() == pyatspi.ROLE_LINK]
+    assert links == ["http://www.vexlo.example/", "http://www.kwindel-auteur.example/",
+                     "kwindel@vexlo.example"], links
+finally:
+    program.terminate()
+    program.wait()
+print("installed copy: valid, saves beside its executable, every control named")

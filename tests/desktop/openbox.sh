@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# The real program under a real window manager (openbox), on an X server of
+# its own: openbox.sh KWINDEL
+set -euo pipefail
+export HOME=$(mktemp -d) # openbox's default settings
+openbox --sm-disable >/dev/null 2>&1 &
+trap 'kill $(jobs -p) 2>/dev/null' EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+wait_for() { for _ in $(seq 100); do eval "$1" >/dev/null 2>&1 && return; sleep 0.1; done; fail "never: $1"; }
+window() { timeout 10 xdotool search --sync --onlyvisible --name "$1" | head -1; }
+on_top() { xprop -root _NET_CLIENT_LIST_STACKING | grep -qi "$(printf '0x%x$' "$1")"; }
+shot() { import -window "$info" rgb:- | md5sum; }
+
+wait_for "xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'"
+"$1" 2>/dev/null &
+main=$(window '^Kwindel$')
+allowed=$(xprop -id "$main" _NET_WM_ALLOWED_ACTIONS)
+[[ $allowed == *MINIMIZE* && $allowed != *MAXIMIZE* && $allowed != *RESIZE* ]] || fail "main window: $allowed"
+xdotool windowmove --sync "$main" 0 0 # in sight beside the info window
+xdotool mousemove --window "$main" 36 124 click 1 # About...
+info=$(window '^Info')
+wait_for "on_top $info"
+allowed=$(xprop -id "$info" _NET_WM_ALLOWED_ACTIONS)
+[[ $allowed != *MAXIMIZE* && $allowed != *RESIZE* ]] || fail "info window: $allowed"
+# Openbox grants every window minimizing on purpose; the program asks for
+# close and move only (and resize, which Qt asks for and the fixed size stops).
+[[ $(xprop -id "$info" _MOTIF_WM_HINTS) == *"= 0x3, 0x26,"* ]] || fail "$(xprop -id "$info" _MOTIF_WM_HINTS)"
+# Centred before openbox adds its frame: down by up to its title bar.
+read -r x y w h < <(xwininfo -id "$info" | awk '/Absolute upper-left [XY]|Width|Height/ {printf "%s ", $NF} END {print ""}')
+(( x + w / 2 - 640 <= 2 && 640 - x - w / 2 <= 2 && y + h / 2 - 512 <= 21 && 512 - y - h / 2 <= 2 )) ||
+    fail "info window not centred: $x,$y ${w}x$h"
+before=$(shot)
+xdotool mousemove --window "$main" 112 5 click 1 # the page frame's caption
+wait_for "on_top $main"
+xdotool mousemove --window "$info" 180 10 click 1 # the info window's background picture
+wait_for "on_top $info"
+sleep 0.3 # the activation's repaint
+[[ $(shot) == "$before" && $(xprop -id "$info" _NET_WM_NAME) == *'"Info   [2.0]"' ]] ||
+    fail "the info window changed on activation"
+echo "openbox: decorations, placement and window order as designed"
