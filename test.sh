@@ -4,7 +4,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/steps.sh
 step "Installing packages" scripts/deps.sh
-scripts/printer-setup.sh || echo "printer set-up failed; the printing test will say why it skips"
+step "Preparing the test printer" scripts/printer-setup.sh
 step "Configuring" cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DKWINDEL_WERROR=ON
 step "Building" cmake --build build
 echo "Testing:"
