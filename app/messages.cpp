@@ -18,7 +18,6 @@ Recorder &recorder()
 QMessageBox *createBox(QWidget *parent, const QString &text)
 {
     auto *box = new QMessageBox(QMessageBox::NoIcon, applicationTitle(), text, QMessageBox::Ok, parent);
-    box->setTextFormat(Qt::PlainText);
     box->setWindowModality(Qt::ApplicationModal);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->button(QMessageBox::Ok)->setIcon({}); // some styles add a tick

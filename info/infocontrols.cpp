@@ -8,20 +8,14 @@ EventLabel::EventLabel(QWidget *parent)
     setMouseTracking(true);
 }
 
-void EventLabel::mouseMoveEvent(QMouseEvent *event)
+// Not passed on: a move over a link is not a move over the frame behind it.
+void EventLabel::mouseMoveEvent(QMouseEvent * /*event*/)
 {
-    event->accept();
     emit mouseMoved();
-}
-
-void EventLabel::mousePressEvent(QMouseEvent *event)
-{
-    event->accept();
 }
 
 void EventLabel::mouseReleaseEvent(QMouseEvent *event)
 {
-    event->accept();
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         emit clicked();
 }

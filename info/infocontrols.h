@@ -4,7 +4,7 @@
 #include <QLabel>
 
 // A label that reports every mouse move over it (buttons pressed or not)
-// and a left click, and keeps both from reaching the frame behind it.
+// and a left click.
 class EventLabel : public QLabel
 {
     Q_OBJECT
@@ -18,7 +18,6 @@ signals:
 
 protected:
     void mouseMoveEvent(QMouseEvent *event) override;
-    void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
 };
 
