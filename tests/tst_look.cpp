@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QPushButton>
 #include <QTest>
 
@@ -132,6 +133,15 @@ private slots:
         checkTextsOf(info);
         textsFit(info);
         look(info, "frminfo.png");
+
+        // Where every control of both windows is, also where nothing is drawn.
+        QByteArray places;
+        for (const QWidget *window : {static_cast<QWidget *>(quiz.form.get()), static_cast<QWidget *>(info)})
+            for (const QWidget *widget : window->findChildren<QWidget *>(QRegularExpression("^[A-Za-z]")))
+                places += QStringLiteral("%1 %2,%3 %4x%5\n").arg(widget->objectName()).arg(widget->x()).arg(widget->y())
+                              .arg(widget->width()).arg(widget->height()).toUtf8();
+        if (qEnvironmentVariable("QT_SCALE_FACTOR", "1") == "1") // self-sizing labels measure text
+            compareGolden(places, "places.txt");
     }
 };
 
