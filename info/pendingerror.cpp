@@ -8,26 +8,14 @@ PendingError &PendingError::program()
     return state;
 }
 
-void PendingError::raise(const QString &description)
-{
-    m_pending = true;
-    m_description = description;
-}
-
-void PendingError::clear()
-{
-    m_pending = false;
-    m_description.clear();
-}
-
 void PendingError::runEachStep(std::initializer_list<std::function<void()>> steps)
 {
     clear();
     for (const auto &step : steps) {
         try {
             step();
-        } catch (const std::exception &error) {
-            raise(QString::fromLocal8Bit(error.what()));
+        } catch (const std::exception &) {
+            raise();
         }
     }
 }

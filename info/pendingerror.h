@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QString>
 #include <QtGlobal>
 
 #include <functional>
@@ -19,9 +18,8 @@ public:
     static PendingError &program();
 
     bool isPending() const { return m_pending; }
-    QString description() const { return m_description; }
-    void raise(const QString &description);
-    void clear();
+    void raise() { m_pending = true; }
+    void clear() { m_pending = false; }
 
     // Clears the state, then runs every step in order: a step that throws
     // is recorded and the next step runs all the same.
@@ -29,5 +27,4 @@ public:
 
 private:
     bool m_pending = false;
-    QString m_description;
 };

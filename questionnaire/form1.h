@@ -36,8 +36,6 @@ public:
     };
 
     qint16 currentPage() const { return CurrentPage; }
-    const Answers &answers() const { return m_answers; }
-    const QString &resultText() const { return ResultText; }
 
     // Rebuilds the eight-line result from the answers and the other-sex name.
     void RunEnd();
