@@ -1,14 +1,16 @@
 // Start-up time and memory of whole programs under an X server: the time
 // from exec to the map of the program's window, which the X server reports
-// to us by title, and the program's resident memory at that moment. Runs the
-// programs in turn, so they share the machine's state, and prints medians,
-// spread and the ratios to the first one (the floor).
+// to us by title, the program's resident memory at that moment, and the
+// time to the window's first drawing (its first damage). Runs the programs
+// in turn, so they share the machine's state, and prints medians, spread and
+// the ratios to the first one (the floor).
 //
 //   kwindel_startup_timer RUNS TITLE=PATH [TITLE=PATH...]
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+#include <X11/extensions/Xdamage.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -34,6 +36,7 @@ struct Program {
     std::string path;
     std::vector<double> millis;
     std::vector<double> megabytes;
+    std::vector<double> paintMillis;
 };
 
 double now()
@@ -76,8 +79,18 @@ int ignoreErrors(Display *, XErrorEvent *)
     return 0; // a window may be gone before we read its title
 }
 
-// One run: exec, then wait for the map of a window with the title.
-std::optional<std::pair<double, double>> runOnce(Display *display, const Program &program)
+struct Measured {
+    double mapMs = 0;
+    double megabytes = 0;
+    double paintMs = 0;
+};
+
+int damageEvents = 0;
+
+// One run: exec, then wait for the map of a window with the title and for
+// its first drawing. Every new top-level window is watched for drawing from
+// its creation, so none is missed.
+std::optional<Measured> runOnce(Display *display, const Program &program)
 {
     const double start = now();
     const pid_t pid = fork();
@@ -85,24 +98,42 @@ std::optional<std::pair<double, double>> runOnce(Display *display, const Program
         execl(program.path.c_str(), program.path.c_str(), static_cast<char *>(nullptr));
         _exit(127);
     }
-    std::optional<std::pair<double, double>> result;
+    Measured measured;
+    Window mapped = None;
+    std::vector<Damage> damages;
+    bool done = false;
     pollfd watch{ConnectionNumber(display), POLLIN, 0};
-    while (!result) {
+    while (!done) {
         if (!XPending(display)) {
             if (poll(&watch, 1, timeoutMs) <= 0) {
-                std::fprintf(stderr, "%s: no window \"%s\" within %d ms\n", program.path.c_str(), program.title.c_str(), timeoutMs);
+                std::fprintf(stderr, "%s: no window \"%s\" drawn within %d ms\n", program.path.c_str(), program.title.c_str(),
+                             timeoutMs);
                 break;
             }
             continue;
         }
         XEvent event;
         XNextEvent(display, &event);
-        if (event.type == MapNotify && titleOf(display, event.xmap.window) == program.title)
-            result = std::make_pair(now() - start, residentMB(pid));
+        if (event.type == CreateNotify) {
+            damages.push_back(XDamageCreate(display, event.xcreatewindow.window, XDamageReportNonEmpty));
+        } else if (event.type == MapNotify && !mapped && titleOf(display, event.xmap.window) == program.title) {
+            measured.mapMs = now() - start;
+            measured.megabytes = residentMB(pid);
+            mapped = event.xmap.window;
+        } else if (event.type == damageEvents + XDamageNotify && mapped
+                   && reinterpret_cast<XDamageNotifyEvent &>(event).drawable == mapped) {
+            measured.paintMs = now() - start;
+            done = true;
+        }
     }
     kill(pid, SIGTERM);
     waitpid(pid, nullptr, 0);
-    return result;
+    for (Damage damage : damages)
+        XDamageDestroy(display, damage);
+    XSync(display, True); // and drop what the old windows still report
+    if (!done)
+        return std::nullopt;
+    return measured;
 }
 
 double median(std::vector<double> values)
@@ -126,11 +157,16 @@ int main(int argc, char **argv)
         const char *split = std::strchr(argv[i], '=');
         if (!split)
             return 2;
-        programs.push_back({std::string(argv[i], std::size_t(split - argv[i])), split + 1, {}, {}});
+        programs.push_back({std::string(argv[i], std::size_t(split - argv[i])), split + 1, {}, {}, {}});
     }
     Display *display = XOpenDisplay(nullptr);
     if (!display) {
         std::fprintf(stderr, "no X display\n");
+        return 1;
+    }
+    int damageErrors = 0;
+    if (!XDamageQueryExtension(display, &damageEvents, &damageErrors)) {
+        std::fprintf(stderr, "the X server has no DAMAGE extension\n");
         return 1;
     }
     XSetErrorHandler(ignoreErrors);
@@ -144,22 +180,24 @@ int main(int argc, char **argv)
             if (!measured)
                 return 1;
             if (run >= 0) {
-                program.millis.push_back(measured->first);
-                program.megabytes.push_back(measured->second);
+                program.millis.push_back(measured->mapMs);
+                program.megabytes.push_back(measured->megabytes);
+                program.paintMillis.push_back(measured->paintMs);
             }
         }
     }
 
-    const double floorMs = median(programs.front().millis);
-    const double floorMB = median(programs.front().megabytes);
-    std::printf("%d runs each; exec to window mapped, and resident memory (VmRSS) then\n", runs);
-    std::printf("%-22s %9s %17s %7s   %9s %15s %7s\n", "program", "median", "min - max", "ratio", "median", "min - max", "ratio");
+    const Program &floor = programs.front();
+    std::printf("%d runs each: exec to window mapped, resident memory (VmRSS) then, exec to first drawing\n", runs);
+    std::printf("%-22s %9s %17s %6s   %8s %15s %6s   %9s %6s\n", "program", "mapped", "min - max", "ratio", "memory",
+                "min - max", "ratio", "drawn", "ratio");
     for (const Program &p : programs) {
         const auto [tMin, tMax] = std::minmax_element(p.millis.begin(), p.millis.end());
         const auto [mMin, mMax] = std::minmax_element(p.megabytes.begin(), p.megabytes.end());
-        const double t = median(p.millis), m = median(p.megabytes);
-        std::printf("%-22s %6.1f ms %6.1f - %6.1f ms %6.2fx   %6.1f MB %5.1f - %5.1f MB %6.2fx\n", p.title.c_str(), t, *tMin,
-                    *tMax, t / floorMs, m, *mMin, *mMax, m / floorMB);
+        const double t = median(p.millis), m = median(p.megabytes), d = median(p.paintMillis);
+        std::printf("%-22s %6.1f ms %6.1f - %6.1f ms %5.2fx   %5.1f MB %5.1f - %5.1f MB %5.2fx   %6.1f ms %5.2fx\n",
+                    p.title.c_str(), t, *tMin, *tMax, t / median(floor.millis), m, *mMin, *mMax, m / median(floor.megabytes), d,
+                    d / median(floor.paintMillis));
     }
     XCloseDisplay(display);
     return 0;
