@@ -2,7 +2,9 @@
 # Builds Kwindel (Release) with its benchmarks and prints their measurements:
 # start-up against a bare Qt window under Xvfb, then the waits inside the
 # program. Nothing here passes or fails on a time.
-#   ./bench.sh [RUNS]    start-up runs per program, 15 unless given
+#   ./bench.sh [RUNS [OTHER]]   start-up runs per program, 15 unless given;
+#                               OTHER: another build's kwindel to compare
+#                               (say, of main) in the same runs
 set -euo pipefail
 cd "$(dirname "$0")"
 runs=${1:-15}
@@ -21,7 +23,7 @@ echo "== $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | x
 xvfb-run -a -s "-screen 0 1280x1024x24" build/bench/kwindel_startup_timer "$runs" \
     "Qt floor=build/bench/kwindel_floor" \
     "Qt floor + printing=build/bench/kwindel_floor_printing" \
-    "Kwindel=build/kwindel"
+    ${2:+"Kwindel (other)=$2"} "Kwindel=build/kwindel"
 echo
 xvfb-run -a -s "-screen 0 1280x1024x24" build/bench/kwindel_interaction_bench
 echo

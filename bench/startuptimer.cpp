@@ -6,6 +6,8 @@
 // the ratios to the first one (the floor).
 //
 //   kwindel_startup_timer RUNS TITLE=PATH [TITLE=PATH...]
+// A title may carry a note in brackets, which is not part of the window's
+// title: "Kwindel (main)=/elsewhere/kwindel".
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
@@ -32,6 +34,7 @@ namespace {
 constexpr int timeoutMs = 20000;
 
 struct Program {
+    std::string label;
     std::string title;
     std::string path;
     std::vector<double> millis;
@@ -157,7 +160,8 @@ int main(int argc, char **argv)
         const char *split = std::strchr(argv[i], '=');
         if (!split)
             return 2;
-        programs.push_back({std::string(argv[i], std::size_t(split - argv[i])), split + 1, {}, {}, {}});
+        const std::string label(argv[i], std::size_t(split - argv[i]));
+        programs.push_back({label, label.substr(0, label.find(" (")), split + 1, {}, {}, {}});
     }
     Display *display = XOpenDisplay(nullptr);
     if (!display) {
@@ -196,7 +200,7 @@ int main(int argc, char **argv)
         const auto [mMin, mMax] = std::minmax_element(p.megabytes.begin(), p.megabytes.end());
         const double t = median(p.millis), m = median(p.megabytes), d = median(p.paintMillis);
         std::printf("%-22s %6.1f ms %6.1f - %6.1f ms %5.2fx   %5.1f MB %5.1f - %5.1f MB %5.2fx   %6.1f ms %5.2fx\n",
-                    p.title.c_str(), t, *tMin, *tMax, t / median(floor.millis), m, *mMin, *mMax, m / median(floor.megabytes), d,
+                    p.label.c_str(), t, *tMin, *tMax, t / median(floor.millis), m, *mMin, *mMax, m / median(floor.megabytes), d,
                     d / median(floor.paintMillis));
     }
     XCloseDisplay(display);

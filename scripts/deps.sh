@@ -9,7 +9,7 @@ packages=(
     # fonts that stand in for the Windows ones
     fonts-liberation fonts-comic-neue
     # a real X server and the X libraries the window tests talk to
-    xvfb xauth x11-utils libx11-dev libxtst-dev
+    xvfb xauth x11-utils libx11-dev libxtst-dev libxdamage-dev
     # printing and the saved page, tested against real components
     cups cups-client cups-bsd poppler-utils chromium
     # Qt's own texts in Dutch
