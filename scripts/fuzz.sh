@@ -21,5 +21,5 @@ step "Configuring the fuzzer" cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=R
     -DCMAKE_CXX_COMPILER=clang++-14 -DKWINDEL_FUZZ=ON \
     -DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link $sanitize" -DCMAKE_EXE_LINKER_FLAGS="$sanitize" \
     -DCMAKE_SHARED_LINKER_FLAGS="$sanitize"
-step "Building it" cmake --build "$dir" -j 2 --target page_fuzzer
+step "Building the fuzzer" cmake --build "$dir" -j 2 --target page_fuzzer
 step "Fuzzing the saved page for ${seconds} s" fuzz

@@ -29,5 +29,5 @@ sanitize="-fsanitize=address,undefined"
 step "Configuring the sanitized build" cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
     -DCMAKE_CXX_FLAGS="-O1 -g -fno-omit-frame-pointer $sanitize -fno-sanitize-recover=all" \
     -DCMAKE_EXE_LINKER_FLAGS="$sanitize" -DCMAKE_SHARED_LINKER_FLAGS="$sanitize"
-step "Building it" cmake --build "$dir" -j 2
-step "Testing it (any sanitizer report fails)" run_sanitized_suite
+step "Building the sanitized suite" cmake --build "$dir" -j 2
+step "Testing the sanitized suite" run_sanitized_suite
