@@ -1,5 +1,6 @@
 #include "uifonts.h"
 
+#include <QFontDatabase>
 #include <QStringList>
 
 #ifdef KWINDEL_HAVE_FONTCONFIG
@@ -32,6 +33,20 @@ void hintStandInFully()
 #endif
 }
 
+// The families installed here, in the order asked; all of them when none
+// is. Done once per list: Qt searches substitutes for every missing family
+// each time it resolves a font that names one.
+QStringList installed(const QStringList &families)
+{
+    const QStringList known = QFontDatabase::families();
+    QStringList present;
+    for (const QString &family : families) {
+        if (known.contains(family, Qt::CaseInsensitive))
+            present << family;
+    }
+    return present.isEmpty() ? families : present;
+}
+
 QFont fontWithFamilies(const QStringList &families, qreal pointSize)
 {
     QFont font;
@@ -46,14 +61,15 @@ QFont msSansSerif(qreal pointSize)
 {
     static const bool prepared = (hintStandInFully(), true);
     Q_UNUSED(prepared);
-    return fontWithFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
-                             QStringLiteral("Liberation Sans Narrow"), QStringLiteral("Arial Narrow")},
-                            pointSize);
+    static const QStringList families = installed({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
+                                                   QStringLiteral("Liberation Sans Narrow"), QStringLiteral("Arial Narrow")});
+    return fontWithFamilies(families, pointSize);
 }
 
 QFont comicSansMs(qreal pointSize)
 {
-    return fontWithFamilies({QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue")}, pointSize);
+    static const QStringList families = installed({QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue")});
+    return fontWithFamilies(families, pointSize);
 }
 
 } // namespace UiFonts

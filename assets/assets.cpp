@@ -1,6 +1,7 @@
 #include "assets.h"
 
-#include <QtCore/qglobal.h>
+#include <QImageReader>
+#include <QPixmap>
 
 void loadAssets()
 {
@@ -9,4 +10,17 @@ void loadAssets()
         return true;
     }();
     Q_UNUSED(loaded);
+}
+
+QIcon pngIcon(const QString &resourceStem)
+{
+    loadAssets();
+    QIcon icon;
+    for (const int size : {32, 16}) {
+        QImageReader png(QStringLiteral("%1-%2.png").arg(resourceStem).arg(size), "png");
+        // Otherwise Qt first asks every image plugin whether the file is theirs.
+        png.setAutoDetectImageFormat(false);
+        icon.addPixmap(QPixmap::fromImageReader(&png));
+    }
+    return icon;
 }

@@ -194,7 +194,10 @@ def main():
     # The desktop's icon theme sizes, installed by the build.
     for size in (48, 64, 128):
         write_png(os.path.join(HERE, "kwindel-%d.png" % size), heart_icon(size))
-    write_ico(os.path.join(HERE, "info.ico"), [(info_icon(32), 4), (info_icon(16), 4)])
+    # The windows show PNGs, which Qt reads itself (an .ico takes a plugin);
+    # kwindel.ico is the Windows executable's icon.
+    write_png(os.path.join(HERE, "info-32.png"), info_icon(32))
+    write_png(os.path.join(HERE, "info-16.png"), info_icon(16))
     write_progressive_jpeg(os.path.join(HERE, "info-background.jpg"), *background())
     return 0
 

@@ -30,7 +30,7 @@ namespace {
 // Decoded once for the program's life: images made anew each time the
 // window opens would leave new pixmaps in Qt's cache every time.
 struct Images {
-    QIcon icon{fromUtf8(iconResource)};
+    QIcon icon = pngIcon(fromUtf8(iconResource));
     QPixmap background{fromUtf8(backgroundResource)};
 };
 const Images &images()

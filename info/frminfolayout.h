@@ -26,7 +26,7 @@ inline constexpr QColor darkRed{192, 0, 0};
 inline constexpr double productPointSize = 20.25;
 inline constexpr double contactPointSize = 9.75;
 
-inline constexpr string_view iconResource = ":/info.ico";
+inline constexpr string_view iconResource = ":/info"; // the stem of its PNGs
 inline constexpr string_view backgroundResource = ":/info-background.jpg";
 
 struct Placed {

@@ -1,9 +1,10 @@
 #include "systeminfo.h"
 
+#include "printingmodule.h"
+
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QLabel>
-#include <QPrinterInfo>
 #include <QScreen>
 #include <QSysInfo>
 #include <QVBoxLayout>
@@ -23,9 +24,8 @@ QString text(const QScreen *screen)
                      .arg(screen->size().height())
                      .arg(qRound(screen->logicalDotsPerInch()));
     }
-    const QPrinterInfo printer = QPrinterInfo::defaultPrinter();
-    lines << (printer.isNull() ? QStringLiteral("Standaardprinter: geen")
-                               : QStringLiteral("Standaardprinter: %1").arg(printer.printerName()));
+    const QString printer = printingModule().defaultPrinterName();
+    lines << (printer.isEmpty() ? QStringLiteral("Standaardprinter: geen") : QStringLiteral("Standaardprinter: %1").arg(printer));
     return lines.join(QLatin1Char('\n'));
 }
 

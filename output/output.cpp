@@ -2,53 +2,13 @@
 
 #include "appidentity.h"
 #include "messages.h"
+#include "printingmodule.h"
 #include "resultpage.h"
-#include "resultsheet.h"
-#include "twipsprinter.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QPrinter>
-#include <QPrinterInfo>
-
-#ifdef KWINDEL_HAVE_CUPS
-#include <cups/cups.h>
-#endif
 
 namespace Output {
-
-namespace {
-
-constexpr auto notPrinted = "Het resultaat is niet afgedrukt.";
-
-// Qt finds no default printer both when none is set and when the print
-// service cannot be reached; only the service can tell which.
-bool printServiceReachable()
-{
-#ifdef KWINDEL_HAVE_CUPS
-    http_t *connection = httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1, 5000, nullptr);
-    httpClose(connection);
-    return connection != nullptr;
-#else
-    return true;
-#endif
-}
-
-// Qt hands the finished job to CUPS without looking at the answer, so a
-// queue that refuses it is noticed only here. Returns the cause, in Dutch.
-QString spoolerRefusal()
-{
-#ifdef KWINDEL_HAVE_CUPS
-    const ipp_status_t status = cupsLastError();
-    if (status == IPP_STATUS_ERROR_NOT_ACCEPTING_JOBS)
-        return QStringLiteral("De printer neemt nu geen afdruktaken aan.");
-    if (status > IPP_STATUS_OK_EVENTS_COMPLETE)
-        return QStringLiteral("De printer weigert de afdruktaak (%1).").arg(QString::fromLocal8Bit(cupsLastErrorString()));
-#endif
-    return {};
-}
-
-} // namespace
 
 void saveResultPage(QWidget *owner, const QString &name, const QString &resultText)
 {
@@ -57,25 +17,9 @@ void saveResultPage(QWidget *owner, const QString &name, const QString &resultTe
 
 void printResult(QWidget *owner, const QString &name, const QString &resultText)
 {
-    const QPrinterInfo target = QPrinterInfo::defaultPrinter();
-    if (target.isNull()) {
-        const QString cause = printServiceReachable() ? QStringLiteral("Er is geen standaardprinter ingesteld.")
-                                                      : QStringLiteral("De afdrukservice is niet bereikbaar.");
-        Messages::show(owner, cause + u' ' + QLatin1StringView(notPrinted));
-        return;
-    }
-    QPrinter printer(target, QPrinter::HighResolution);
-    printer.setDocName(applicationTitle());
-    TwipsPrinter sheet(&printer);
-    const bool printed = ResultSheet::print(sheet, name, resultText);
-    const QString refusal = printed ? spoolerRefusal() : QString();
-    if (printed && refusal.isEmpty())
-        return;
-    QString text = QStringLiteral("Afdrukken op printer \"%1\" is mislukt. ").arg(target.printerName())
-                   + QLatin1StringView(notPrinted);
-    if (!refusal.isEmpty())
-        text += u'\n' + refusal;
-    Messages::show(owner, text);
+    const QString failure = printingModule().printResult(name, resultText, applicationTitle());
+    if (!failure.isEmpty())
+        Messages::show(owner, failure);
 }
 
 } // namespace Output

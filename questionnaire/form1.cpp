@@ -14,7 +14,6 @@
 
 #include <QComboBox>
 #include <QGroupBox>
-#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -93,8 +92,7 @@ Form1::Form1(QWidget *parent)
 void Form1::setupControls()
 {
     setWindowTitle(fromUtf8(AppInfo::title));
-    loadAssets();
-    setWindowIcon(QIcon(QStringLiteral(":/kwindel.ico")));
+    setWindowIcon(pngIcon(QStringLiteral(":/kwindel")));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFont(UiFonts::msSansSerif());

@@ -9,7 +9,7 @@ packages=(
     # fonts that stand in for the Windows ones
     fonts-liberation fonts-comic-neue
     # a real X server and the X libraries the window tests talk to
-    xvfb xauth x11-utils libx11-dev libxtst-dev
+    xvfb xauth x11-utils libx11-dev libxtst-dev libxdamage-dev
     # printing and the saved page, tested against real components
     cups cups-client cups-bsd poppler-utils chromium
     # Qt's own texts in Dutch
@@ -17,6 +17,8 @@ packages=(
     # the desktop: install checks, a screen reader's view, a window manager, Windows resources
     desktop-file-utils appstream at-spi2-core python3-pyatspi dbus openbox xdotool imagemagick
     binutils-mingw-w64-x86-64
+    # the sanitized suite runs under a session bus; the page fuzzer is built with clang
+    dbus-daemon clang-14 libclang-rt-14-dev
 )
 if [[ "${1:-}" == "--run-only" ]]; then
     packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev libcups2-dev libfontconfig-dev fonts-liberation fonts-comic-neue qt6-translations-l10n)
