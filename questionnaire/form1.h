@@ -36,6 +36,7 @@ public:
     };
 
     qint16 currentPage() const { return CurrentPage; }
+    const QString &resultText() const { return ResultText; }
 
     // Rebuilds the eight-line result from the answers and the other-sex name.
     void RunEnd();
