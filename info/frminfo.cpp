@@ -129,7 +129,6 @@ void frminfo::setupWindow()
     setAttribute(Qt::WA_QuitOnClose, true);
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(fromUtf8(designCaption));
-    loadAssets();
     setWindowIcon(images().icon);
     setFont(UiFonts::msSansSerif());
     setFixedSize(Twips::toPixels(clientWidth, clientHeight));

@@ -38,15 +38,12 @@ qint32 QtApi::SetWindowLong(Handle window, qint32 index, qint32 style)
     return previous;
 }
 
-bool QtApi::SetLayeredWindowAttributes(Handle window, quint32 /*colourKey*/, quint8 alpha, quint32 flags)
+void QtApi::SetLayeredWindowAttributes(Handle window, quint32 /*colourKey*/, quint8 alpha, quint32 flags)
 {
     QWidget *widget = QWidget::find(window);
     // Like the system call, this only works on a layered window.
-    if (!widget || !(widget->property(extendedStyleProperty).toInt() & WS_EX_LAYERED))
-        return false;
-    if (flags & LWA_ALPHA)
+    if (widget && (widget->property(extendedStyleProperty).toInt() & WS_EX_LAYERED) && (flags & LWA_ALPHA))
         widget->setWindowOpacity(alpha / 255.0);
-    return true;
 }
 
 Api &current()

@@ -33,7 +33,7 @@ public:
 
     virtual qint32 GetWindowLong(Handle window, qint32 index) = 0;
     virtual qint32 SetWindowLong(Handle window, qint32 index, qint32 style) = 0;
-    virtual bool SetLayeredWindowAttributes(Handle window, quint32 colourKey, quint8 alpha, quint32 flags) = 0;
+    virtual void SetLayeredWindowAttributes(Handle window, quint32 colourKey, quint8 alpha, quint32 flags) = 0;
 };
 
 // The toolkit's version: the extended style lives on the widget, and a
@@ -47,7 +47,7 @@ public:
 
     qint32 GetWindowLong(Handle window, qint32 index) override;
     qint32 SetWindowLong(Handle window, qint32 index, qint32 style) override;
-    bool SetLayeredWindowAttributes(Handle window, quint32 colourKey, quint8 alpha, quint32 flags) override;
+    void SetLayeredWindowAttributes(Handle window, quint32 colourKey, quint8 alpha, quint32 flags) override;
 };
 
 // The one in use; QtApi unless a test installed another. Returns the

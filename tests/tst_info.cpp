@@ -43,7 +43,7 @@ private slots:
         QCOMPARE(info->windowTitle(), "Info   [2.0]");
         QCOMPARE(info->windowOpacity(), 200 / 255.0);
         QCOMPARE(info->frameGeometry().center(), info->screen()->geometry().center());
-        QVERIFY(!info->windowIcon().isNull());
+        QCOMPARE(info->windowIcon().availableSizes(), (QList<QSize>{{32, 32}, {16, 16}}));
         QCOMPARE(QApplication::focusWidget()->objectName(), "cmdback");
         QCOMPARE(text(info, "Label1").count("programma"), 3);
         QCOMPARE(text(info, "Label1").count("\r\n"), 2);

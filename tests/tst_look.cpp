@@ -99,6 +99,7 @@ private slots:
     void mainWindowPagesAndLists()
     {
         Quiz quiz;
+        QCOMPARE(quiz.form->windowIcon().availableSizes(), (QList<QSize>{{32, 32}, {16, 16}}));
         checkTextsOf(quiz.form.get());
         textsFit(quiz.form.get());
         for (int page = 0; page < 12; ++page) {
