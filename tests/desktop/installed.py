@@ -72,6 +72,12 @@ try:
     assert root + "/bin/Kwindel.htm" in open(root + "/opened").read()
     assert "Sanne zal verliefd op je worden" in open(root + "/bin/Kwindel.htm", encoding="latin-1").read()
 
+    os.remove(root + "/bin/libkwindel_print.so")  # printing without its module says why
+    named(main, "Printen op papier").queryAction().doAction(0)
+    app = next(a for a in pyatspi.Registry.getDesktop(0) if a and a.name == "Kwindel")
+    until("the message on the missing module",
+          lambda: any(n.name.startswith("Het afdrukonderdeel") for w in app for n in nodes(w)))
+
     named(main, "About...").queryAction().doAction(0)
     info = until("the info window", lambda: window("Info"))
     assert unnamed(info) == [], unnamed(info)
