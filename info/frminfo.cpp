@@ -50,7 +50,6 @@ Label *makeLabel(QWidget *parent, const Placed &placed)
 {
     auto *label = new Label(parent);
     label->setObjectName(fromUtf8(placed.name));
-    label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setGeometry(Twips::toPixels(placed.box));
     label->setText(fromUtf8(placed.caption));

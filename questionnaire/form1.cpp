@@ -42,7 +42,6 @@ QWidget *createControl(const Control &control, QWidget *parent)
         auto *label = new QLabel(caption, parent);
         label->setWordWrap(true);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        label->setTextFormat(Qt::PlainText);
         return label;
     }
     case Kind::Option:
