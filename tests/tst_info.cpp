@@ -6,6 +6,7 @@
 #include "uifonts.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -103,7 +104,8 @@ private slots:
         QStringList seen;
         QTimer::singleShot(0, info, [&] {
             QWidget *dialog = QApplication::activeModalWidget();
-            seen << dialog->windowTitle() << text(dialog, "facts") << QString::number(info->isEnabled());
+            seen << dialog->windowTitle() << text(dialog, "facts") << QString::number(info->isEnabled())
+                 << QString::number(dialog->isEnabled());
             dialog->close();
         });
         click(info, "cmdsystem");
@@ -111,8 +113,10 @@ private slots:
         QVERIFY2(QRegularExpression("^Besturingssysteem: .+ \\(\\w+ .+\\)\nProcessor: \\w+\nQt-versie: 6[.\\d]+\n"
                                     "Scherm: 1280 x 1024 pixels, 96 dpi\nStandaardprinter: \\S+$").match(seen.value(1)).hasMatch(),
                  qPrintable(seen.value(1)));
-        QCOMPARE(seen.value(2), "0");
+        QCOMPARE(seen.value(2) + seen.value(3), "01"); // the window takes no input, the dialog does
         QVERIFY(info->isEnabled());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!info->findChild<QDialog *>()); // closed is gone
     }
 
     // Long use leaves nothing behind: after 500 info-window cycles and 2,000
