@@ -26,10 +26,10 @@ constexpr double fromPixels(int pixels)
 
 // A control's place in twips: Left, Top, Width, Height.
 struct Box {
-    int left = 0;
-    int top = 0;
-    int width = 0;
-    int height = 0;
+    int left;
+    int top;
+    int width;
+    int height;
 };
 
 inline QRect toPixels(const Box &box)
