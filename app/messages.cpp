@@ -18,11 +18,9 @@ Recorder &recorder()
 QMessageBox *createBox(QWidget *parent, const QString &text)
 {
     auto *box = new QMessageBox(QMessageBox::NoIcon, applicationTitle(), text, QMessageBox::Ok, parent);
-    box->setWindowModality(Qt::ApplicationModal);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->button(QMessageBox::Ok)->setIcon({}); // some styles add a tick
-
-    return box;
+    return box; // exec() makes it modal to the whole application
 }
 
 void show(QWidget *parent, const QString &text)
