@@ -13,6 +13,7 @@ shot() { import -window "$info" rgb:- | md5sum; }
 
 wait_for "xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'"
 "$1" 2>/dev/null &
+pid=$!
 main=$(window '^Kwindel$')
 allowed=$(xprop -id "$main" _NET_WM_ALLOWED_ACTIONS)
 [[ $allowed == *MINIMIZE* && $allowed != *MAXIMIZE* && $allowed != *RESIZE* ]] || fail "main window: $allowed"
@@ -37,4 +38,10 @@ wait_for "on_top $info"
 sleep 0.3 # the activation's repaint
 [[ $(shot) == "$before" && $(xprop -id "$info" _NET_WM_NAME) == *'"Info   [2.0]"' ]] ||
     fail "the info window changed on activation"
-echo "openbox: decorations, placement and window order as designed"
+# Independent windows: the program ends when the last of them closes.
+xdotool windowactivate --sync "$main" key alt+F4
+sleep 0.5
+kill -0 "$pid" || fail "closing the main window ended the program while the info window was open"
+xdotool windowactivate --sync "$info" key alt+F4
+wait "$pid" || fail "the program ended with status $?"
+echo "openbox: decorations, placement, window order and closing as designed"
