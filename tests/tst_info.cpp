@@ -1,16 +1,11 @@
-#include "form1.h"
-#include "frminfo.h"
 #include "kwindeltest.h"
 #include "modinfo.h"
 #include "pendingerror.h"
 #include "uifonts.h"
 
-#include <QApplication>
 #include <QDialog>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPointer>
-#include <QTest>
 #include <QTimer>
 
 #include <malloc.h>
@@ -29,7 +24,6 @@ class InfoTest : public QObject
             qFatal("no info window");
         return info;
     }
-    static QString text(const QWidget *window, const char *label) { return control<QLabel>(window, label)->text(); }
 
 private slots:
     void cleanup() { QApplication::closeAllWindows(); }
@@ -45,9 +39,7 @@ private slots:
         QCOMPARE(info->frameGeometry().center(), info->screen()->geometry().center());
         QCOMPARE(info->windowIcon().availableSizes(), (QList<QSize>{{32, 32}, {16, 16}}));
         QCOMPARE(QApplication::focusWidget()->objectName(), "cmdback");
-        QCOMPARE(text(info, "Label1").count("programma"), 3);
-        QCOMPARE(text(info, "Label1").count("\r\n"), 2);
-        QCOMPARE(text(info, "Label4"), "© Vexlo 2000 - 2003");
+        QCOMPARE(control<QLabel>(info, "Label4")->text(), "© Vexlo 2000 - 2003");
         const QImage first = info->grab().toImage();
 
         control<QLabel>(info, "lblware")->clear();
@@ -63,7 +55,7 @@ private slots:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); // "&Back" has the focus
         QTRY_VERIFY(!closing);
         frminfo::setClock([] { return QDate(2031, 1, 1); });
-        QCOMPARE(text(openFrom(quiz), "Label4"), "© Vexlo 2000 - 2031"); // loaded afresh
+        QCOMPARE(control<QLabel>(openFrom(quiz), "Label4")->text(), "© Vexlo 2000 - 2031"); // loaded afresh
     }
 
     // The link under the pointer is bold, the others not; a click opens it.
@@ -96,22 +88,18 @@ private slots:
                                             "mailto:kwindel@vexlo.example?subject=Kwindel    [1.0 Build0]"}));
     }
 
+    // The info window takes no input while the dialog over it does.
     void systemDialogKeepsTheWindowDisabledWhileOpen()
     {
         Quiz quiz;
         frminfo *info = openFrom(quiz);
-        QStringList seen;
+        QString enabled;
         QTimer::singleShot(0, info, [&] {
-            QWidget *dialog = QApplication::activeModalWidget();
-            seen << dialog->windowTitle() << text(dialog, "facts") << QString::number(info->isEnabled())
-                 << QString::number(dialog->isEnabled());
-            dialog->close();
+            enabled = QString::number(info->isEnabled()) + QString::number(QApplication::activeModalWidget()->isEnabled());
+            QApplication::activeModalWidget()->close();
         });
         click(info, "cmdsystem");
-        QCOMPARE(seen.value(0), "Systeeminformatie");
-        QVERIFY(seen.value(1).startsWith("Besturingssysteem: "));
-        QCOMPARE(seen.value(2) + seen.value(3), "01"); // the window takes no input, the dialog does
-        QVERIFY(info->isEnabled());
+        QCOMPARE(enabled + QString::number(info->isEnabled()), "011");
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!info->findChild<QDialog *>()); // closed is gone
     }
@@ -159,8 +147,10 @@ private slots:
         QCOMPARE(modinfo::VersionText(2, 15, 7), "[2.15 Build7]");
     }
 
-    // The title scrolls only when strictly wider than the window's 360 pixels.
-    void titleScrollsOnlyWhenWiderThanTheWindow()
+    // The title scrolls only when strictly wider than the window's 360
+    // pixels, 58 twips a tick from 2040; a left edge of exactly minus the
+    // width is still in, one tick further it comes back from the right.
+    void titleScrollsAtItsEdges()
     {
         for (int pixels : {360, 361}) {
             QLabel probe;
@@ -177,11 +167,6 @@ private slots:
             QCOMPARE(control<QTimer>(&info, "tmrtitlescrl")->isActive(), pixels > 360);
         }
         QCoreApplication::setApplicationName("Kwindel");
-    }
-
-    // 58 twips a tick from 2040; a left edge of exactly minus the width is out.
-    void titleComesBackInFromTheOuterWidth()
-    {
         frminfo info;
         control(&info, "lblproduct")->resize(38, 30); // 570 twips: 2040 - 45 * 58
         for (int tick = 1; tick <= 45; ++tick)

@@ -1,11 +1,7 @@
-#include "form1.h"
 #include "kwindeltest.h"
 
 #include <QDir>
-#include <QLineEdit>
 #include <QRegularExpression>
-#include <QScopeGuard>
-#include <QTest>
 
 #include <cups/cups.h>
 

@@ -1,10 +1,4 @@
-#include "form1.h"
 #include "kwindeltest.h"
-
-#include <QCoreApplication>
-#include <QLineEdit>
-#include <QScopeGuard>
-#include <QTest>
 
 // "Opslaan in een bestand" through the real main window: the page as bytes
 // and as a browser reads it, handed to the desktop's opener, and what a

@@ -4,16 +4,18 @@
 // program tells the user, a stand-in for the desktop's opener, the real
 // tools the outputs are read back with, and the reference outputs.
 
-#include <QImage>
-#include <QStringList>
+// What most tests use comes with this header.
+#include "form1.h"
+#include "frminfo.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QScopeGuard>
 #include <QTemporaryDir>
-#include <QWidget>
+#include <QTest>
 
 #include <memory>
 #include <optional>
-
-class Form1;
-class frminfo;
 
 // A control of a window by its object name; the test stops if it is missing.
 template<typename T = QWidget>
