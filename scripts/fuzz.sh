@@ -12,7 +12,7 @@ dir=build-fuzz
 
 fuzz() {
     rm -rf "$dir/found" && mkdir -p "$dir/found"
-    "$dir/tests/fuzz/page_fuzzer" -max_total_time="$seconds" -max_len=4096 -timeout=10 \
+    "$dir/tests/page_fuzzer" -max_total_time="$seconds" -max_len=4096 -timeout=10 \
         -artifact_prefix="$dir/found/" "$dir/found" tests/fuzz/corpus
 }
 

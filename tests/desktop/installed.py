@@ -6,14 +6,12 @@ import pyatspi
 root = tempfile.mkdtemp(prefix="kwindel-install-")
 share, app_id = root + "/share", "example.vexlo.Kwindel"
 subprocess.run(["cmake", "--install", sys.argv[1], "--prefix", root], check=True, stdout=subprocess.DEVNULL)
-for size in (16, 32, 48, 64, 128):
-    assert os.path.isfile(f"{share}/icons/hicolor/{size}x{size}/apps/kwindel.png"), size
+assert all(os.path.isfile(f"{share}/icons/hicolor/{n}x{n}/apps/kwindel.png") for n in (16, 32, 48, 64, 128))
 subprocess.run(["desktop-file-validate", f"{share}/applications/{app_id}.desktop"], check=True)
 subprocess.run(["appstreamcli", "validate", "--no-net", f"{share}/metainfo/{app_id}.metainfo.xml"], check=True)
-with open(root + "/xdg-open", "w") as f:  # first on PATH, so nothing real opens
-    f.write(f'#!/bin/sh\necho "$@" >> {root}/opened\n')
-os.chmod(root + "/xdg-open", 0o755)
-env = dict(os.environ, PATH=root + ":" + os.environ["PATH"], QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+stand_in = os.path.dirname(__file__) + "/../support/bin"  # the tests' xdg-open, so nothing real opens
+env = dict(os.environ, PATH=stand_in + ":" + os.environ["PATH"], KWINDEL_OPENED=root + "/opened",
+           QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
 program = subprocess.Popen([root + "/bin/kwindel"], env=env)
 
 
@@ -35,10 +33,14 @@ def nodes(node):
             yield from nodes(child)
 
 
-def window(title):
+def windows():
     app = next(a for a in pyatspi.Registry.getDesktop(0) if a and a.name == "Kwindel")
     app.clearCache()
-    return next(w for w in app if w.name.startswith(title))
+    return list(app)
+
+
+def window(title):
+    return next(w for w in windows() if w.name.startswith(title))
 
 
 def named(win, name):
@@ -74,9 +76,8 @@ try:
 
     os.remove(root + "/bin/libkwindel_print.so")  # printing without its module says why
     named(main, "Printen op papier").queryAction().doAction(0)
-    app = next(a for a in pyatspi.Registry.getDesktop(0) if a and a.name == "Kwindel")
     until("the message on the missing module",
-          lambda: any(n.name.startswith("Het afdrukonderdeel") for w in app for n in nodes(w)))
+          lambda: any(n.name.startswith("Het afdrukonderdeel") for w in windows() for n in nodes(w)))
 
     named(main, "About...").queryAction().doAction(0)
     info = until("the info window", lambda: window("Info"))

@@ -17,7 +17,7 @@ pid=$!
 main=$(window '^Kwindel$')
 allowed=$(xprop -id "$main" _NET_WM_ALLOWED_ACTIONS)
 [[ $allowed == *MINIMIZE* && $allowed != *MAXIMIZE* && $allowed != *RESIZE* ]] || fail "main window: $allowed"
-xdotool windowmove --sync "$main" 0 0 # in sight beside the info window
+timeout 10 xdotool windowmove --sync "$main" 0 0 # in sight beside the info window
 xdotool mousemove --window "$main" 36 124 click 1 # About...
 info=$(window '^Info')
 wait_for "on_top $info"
@@ -39,9 +39,10 @@ sleep 0.3 # the activation's repaint
 [[ $(shot) == "$before" && $(xprop -id "$info" _NET_WM_NAME) == *'"Info   [2.0]"' ]] ||
     fail "the info window changed on activation"
 # Independent windows: the program ends when the last of them closes.
-xdotool windowactivate --sync "$main" key alt+F4
+timeout 10 xdotool windowactivate --sync "$main" key alt+F4 || fail "main window not activated"
 sleep 0.5
 kill -0 "$pid" || fail "closing the main window ended the program while the info window was open"
-xdotool windowactivate --sync "$info" key alt+F4
+timeout 10 xdotool windowactivate --sync "$info" key alt+F4 || fail "info window not activated"
+wait_for "! kill -0 $pid"
 wait "$pid" || fail "the program ended with status $?"
 echo "openbox: decorations, placement, window order and closing as designed"

@@ -4,18 +4,26 @@
 // program tells the user, a stand-in for the desktop's opener, the real
 // tools the outputs are read back with, and the reference outputs.
 
-// What most tests use comes with this header.
+#include "appidentity.h"
 #include "form1.h"
 #include "frminfo.h"
+#include "messages.h"
 
 #include <QApplication>
+#include <QBuffer>
+#include <QDir>
 #include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUrl>
 
 #include <memory>
 #include <optional>
+
+#include <unistd.h>
 
 // A control of a window by its object name; the test stops if it is missing.
 template<typename T = QWidget>
@@ -27,41 +35,137 @@ T *control(const QWidget *window, const QString &name)
     return widget;
 }
 
-// A mouse click in the control's middle; keys typed one by one, letters
-// beyond ASCII too.
-void click(const QWidget *window, const QString &name);
-void forward(const Form1 &form, int times = 1);
-void type(QWidget *control, const QString &text);
+// A mouse click in the control's middle.
+inline void click(const QWidget *window, const QString &name)
+{
+    auto *button = control<QAbstractButton>(window, name);
+    QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
+}
+
+inline void forward(const Form1 &form, int times = 1)
+{
+    for (int i = 0; i < times; ++i)
+        click(&form, QStringLiteral("cmdPrevNext(0)"));
+}
+
+// Keys typed one by one, letters beyond ASCII too.
+inline void type(QWidget *control, const QString &text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const qsizetype length = text[i].isHighSurrogate() ? 2 : 1;
+        QTest::sendKeyEvent(QTest::Click, control, Qt::Key_unknown, text.mid(i, length), Qt::NoModifier);
+        i += length - 1;
+    }
+}
 
 // A shown, active main window as at start, whose messages are recorded.
 struct Quiz {
     QStringList messages;
     std::unique_ptr<Form1> form;
-    Quiz();
-    ~Quiz();
+    Quiz()
+    {
+        applyApplicationIdentity();
+        Messages::setRecorder([this](QWidget *, const QString &text) { messages << text; });
+        form = std::make_unique<Form1>();
+        form->show();
+        form->activateWindow(); // no window manager does it
+        if (!QTest::qWaitForWindowActive(form.get()))
+            qFatal("main window not active");
+    }
+    ~Quiz() { Messages::setRecorder({}); }
     Q_DISABLE_COPY_MOVE(Quiz)
 };
 
 // Answers every page as a user does: choice k on each page (wrapping), none
 // where k is -1, then the two names; ends on the output page.
-void answerAll(const Quiz &quiz, int k, const QString &otherName, const QString &ownName);
+inline void answerAll(const Quiz &quiz, int k, const QString &otherName, const QString &ownName)
+{
+    for (const auto &[name, count] : {std::pair{"optHkleur", 2}, {"optDFeest", 4}, {"optKleur", 4}, {"optHobby", 3},
+                                      {"optWinkel", 2}, {"cmbStad", 3}, {"optStrand", 2}, {"cmbMonth", 12}, {"optThuis", 2}}) {
+        const bool list = name[0] == 'c';
+        if (k >= 0 && !list)
+            click(quiz.form.get(), QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(k % count));
+        for (int i = 0; k >= 0 && list && i < k % count; ++i)
+            QTest::keyClick(control(quiz.form.get(), QLatin1String(name)), Qt::Key_Down);
+        forward(*quiz.form);
+    }
+    type(control(quiz.form.get(), QStringLiteral("txtAGeslacht")), otherName);
+    forward(*quiz.form);
+    type(control(quiz.form.get(), QStringLiteral("txtNaam")), ownName);
+    forward(*quiz.form);
+}
 
-frminfo *shownInfoWindow(); // never more than one
-int shownWindowCount();
+inline frminfo *shownInfoWindow() // never more than one
+{
+    for (QWidget *window : QApplication::topLevelWidgets())
+        if (auto *info = qobject_cast<frminfo *>(window); info && info->isVisible())
+            return info;
+    return nullptr;
+}
 
-// The stand-in xdg-open first on PATH for the whole test program (Qt keeps
-// the opener it found first); what it was asked to open, decoded.
-// Taken away, the desktop finds no program to open anything with.
-QStringList opened();
-void forgetOpened();
-void setOpenerPresent(bool present);
+inline qsizetype shownWindowCount()
+{
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    return std::count_if(windows.begin(), windows.end(), [](QWidget *w) { return w->isVisible(); });
+}
+
+inline QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The stand-in xdg-open, first on PATH before the application starts (Qt
+// keeps the opener it found first). Taken away, the desktop finds no
+// program to open anything with.
+inline const QTemporaryDir openerDir;
+inline bool setOpenerPresent(bool present)
+{
+    const QString opener = openerDir.filePath(QStringLiteral("xdg-open"));
+    return present ? QFile::copy(QStringLiteral(KWINDEL_SOURCE_DIR "/tests/support/bin/xdg-open"), opener) : QFile::remove(opener);
+}
+inline const bool standInOnPath = [] {
+    qputenv("PATH", openerDir.path().toLocal8Bit() + ':' + qgetenv("PATH"));
+    qputenv("KWINDEL_OPENED", openerDir.filePath(QStringLiteral("opened")).toLocal8Bit());
+    return setOpenerPresent(true);
+}();
+
+// What the opener was asked to open, decoded.
+inline QStringList opened()
+{
+    return QUrl::fromPercentEncoding(readFile(qEnvironmentVariable("KWINDEL_OPENED"))).split(u'\n', Qt::SkipEmptyParts);
+}
+inline void forgetOpened() { QFile::remove(qEnvironmentVariable("KWINDEL_OPENED")); }
 
 // Runs a tool to its end; nothing when it could not start or failed.
-std::optional<QByteArray> run(const QString &program, const QStringList &arguments, int timeoutMs = 60000);
-QByteArray readFile(const QString &path);
-bool isRoot();
+inline std::optional<QByteArray> run(const QString &program, const QStringList &arguments, int timeoutMs = 60000)
+{
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(timeoutMs) || process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0)
+        return std::nullopt;
+    return process.readAllStandardOutput();
+}
+
+inline bool isRoot() { return geteuid() == 0; }
 
 // Compares with a reference output in tests/golden/. With
 // KWINDEL_REGENERATE=1 the output becomes the reference instead.
-void compareGolden(const QByteArray &actual, const QString &name);
-void compareGolden(const QImage &actual, const QString &name);
+inline void compareGolden(const QByteArray &actual, const QString &name)
+{
+    const QString reference = QStringLiteral(KWINDEL_SOURCE_DIR "/tests/golden/") + name;
+    QFile file(qEnvironmentVariableIntValue("KWINDEL_REGENERATE") ? reference : QDir::temp().filePath(name));
+    if (actual != readFile(reference) && file.open(QIODevice::WriteOnly)) {
+        file.write(actual);
+        file.close();
+    }
+    QVERIFY2(actual == readFile(reference), qPrintable(QStringLiteral("%1 differs from its reference: see %2").arg(name, file.fileName())));
+}
+
+inline void compareGolden(const QImage &actual, const QString &name)
+{
+    QBuffer png; // the same image encodes to the same bytes
+    png.open(QIODevice::WriteOnly);
+    actual.convertToFormat(QImage::Format_RGB32).save(&png, "PNG");
+    compareGolden(png.data(), name);
+}
