@@ -1,9 +1,7 @@
 #include "kwindeltest.h"
-#include "qttranslations.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
-#include <QMenu>
 #include <QRegularExpression>
 
 // Both windows as drawn, against reference images that were looked at
@@ -36,17 +34,6 @@ private slots:
             look(list->view(), QStringLiteral("%1-list.png").arg(QLatin1String(name)));
             list->hidePopup();
         }
-    }
-
-    void textBoxMenuIsDutch()
-    {
-        loadQtTranslations(*qApp);
-        QLineEdit box;
-        const std::unique_ptr<QMenu> menu(box.createStandardContextMenu());
-        QStringList entries;
-        for (const QAction *action : menu->actions())
-            entries << action->text().remove(u'&').section(u'\t', 0, 0);
-        QVERIFY2(entries.contains("Plakken") && entries.contains("Alles selecteren"), qPrintable(entries.join('|')));
     }
 
     // Where every control of both windows is, also where nothing is drawn.

@@ -97,7 +97,7 @@ private slots:
         QCOMPARE(focus(), "cmdPrevNext(0)");
         press(Qt::Key_Space); // presses "Verder", which then gives way to "Terug"
         QCOMPARE(focus(), "cmdPrevNext(1)");
-        QCOMPARE(shownWindowCount(), 1);
+        QVERIFY(!shownInfoWindow());
 
         control(form, "cmdEnd")->setFocus();
         press(Qt::Key_Return);

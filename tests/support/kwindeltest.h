@@ -103,12 +103,6 @@ inline frminfo *shownInfoWindow() // never more than one
     return nullptr;
 }
 
-inline qsizetype shownWindowCount()
-{
-    const QWidgetList windows = QApplication::topLevelWidgets();
-    return std::count_if(windows.begin(), windows.end(), [](QWidget *w) { return w->isVisible(); });
-}
-
 inline QByteArray readFile(const QString &path)
 {
     QFile file(path);
