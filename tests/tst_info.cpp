@@ -105,20 +105,15 @@ private slots:
     void longUseKeepsTheHeapSteady()
     {
         Quiz quiz;
-        const auto steady = [](int rounds, const std::function<void(int)> &step) {
-            qint64 early = 0;
-            for (int round = 0; round < rounds; ++round) {
-                step(round);
-                QCoreApplication::processEvents();
-                QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-                early = round == 99 ? static_cast<qint64>(mallinfo2().uordblks) : early;
-            }
-            QCOMPARE_LE(static_cast<qint64>(mallinfo2().uordblks) - early, 1'000'000);
-        };
-        steady(500, [&](int) { click(openFrom(quiz), "cmdback"); });
-        for (const char *box : {"txtAGeslacht", "txtNaam"})
-            control<QLineEdit>(quiz.form.get(), box)->setText("Kim");
-        steady(2000, [&](int round) { click(quiz.form.get(), round / 10 % 2 ? "cmdPrevNext(1)" : "cmdPrevNext(0)"); });
+        qint64 early = 0;
+        for (int round = 0; round < 500; ++round) {
+            click(openFrom(quiz), "cmdback");
+            for (int move = 0; move < 4; ++move) // pages 1 to 5 and back
+                click(quiz.form.get(), round % 2 ? "cmdPrevNext(1)" : "cmdPrevNext(0)");
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            early = round == 99 ? static_cast<qint64>(mallinfo2().uordblks) : early;
+        }
+        QCOMPARE_LE(static_cast<qint64>(mallinfo2().uordblks) - early, 1'000'000);
         QCOMPARE(quiz.form->currentPage(), 0);
     }
 

@@ -1,7 +1,6 @@
 #include "kwindeltest.h"
 
 #include <QDir>
-#include <QRegularExpression>
 
 #include <cups/cups.h>
 
@@ -17,15 +16,10 @@ class PrintTest : public QObject
 
     QStringList jobs() const { return m_jobs.entryList({"job-*.pdf"}, QDir::Files, QDir::Time | QDir::Reversed); }
 
-    // Every printed word with its left and top edge in points, a line each.
+    // Every printed word with its box in points, a line each.
     static QByteArray wordsOf(const QString &pdf)
     {
-        const QString bbox = QString::fromUtf8(run("pdftotext", {"-bbox", pdf, "-"}).value_or(QByteArray()));
-        static const QRegularExpression word(R"re(<word xMin="([\d.]+)" yMin="([\d.]+)"[^>]*>([^<]*)</word>)re");
-        QByteArray words;
-        for (const auto &m : word.globalMatch(bbox))
-            words += QStringLiteral("%1 %2 %3\n").arg(m.captured(1).toDouble(), 0, 'f', 1).arg(m.captured(2).toDouble(), 0, 'f', 1).arg(m.captured(3)).toUtf8();
-        return words;
+        return run("sh", {"-c", "pdftotext -bbox \"$0\" - | grep '<word '", pdf}).value_or("");
     }
 
 private slots:
@@ -54,9 +48,7 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(jobs().size(), before.size() + 2, 20000);
         QVERIFY(quiz.messages.isEmpty());
         const QString job = m_jobs.filePath(jobs().last());
-        QVERIFY(readFile(job).startsWith("%PDF"));
         QVERIFY(run("pdfinfo", {job}).value_or("").contains(QByteArrayLiteral("Pages:           1\n")));
-        QCOMPARE(readFile(m_jobs.filePath(jobs().at(jobs().size() - 2))).size(), readFile(job).size());
         compareGolden(wordsOf(job), "printed-words.txt");
     }
 
