@@ -27,8 +27,10 @@ class InfoTest : public QObject
 private slots:
     void cleanup() { QApplication::closeAllWindows(); }
 
+    // Visits as a user makes them: opened, hovered, links used, activated
+    // again, closed by keyboard, opened afresh and the System dialog used.
     // Reference images show the rest of the window as activation leaves it.
-    void textsOnEveryActivationAndAfterReloading()
+    void visitFromOpeningToReopening()
     {
         frminfo::setClock([] { return QDate(2001, 1, 1); });
         Quiz quiz;
@@ -40,27 +42,7 @@ private slots:
         QCOMPARE(control<QLabel>(info, "Label4")->text(), "© Vexlo 2000 - 2003");
         const QImage first = info->grab().toImage();
 
-        control<QLabel>(info, "lblware")->clear();
-        info->setWindowTitle("Info");
-        quiz.form->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(quiz.form.get()));
-        QCOMPARE(openFrom(quiz), info); // the one window, activated again
-        QCOMPARE(std::ranges::count_if(QApplication::topLevelWidgets(), &QWidget::isVisible), 2);
-        QCOMPARE(info->grab().toImage(), first);
-        QCOMPARE(info->windowTitle(), "Info   [2.0]");
-
-        QPointer<frminfo> closing(info);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); // "&Back" has the focus
-        QTRY_VERIFY(!closing);
-        frminfo::setClock([] { return QDate(2031, 1, 1); });
-        QCOMPARE(control<QLabel>(openFrom(quiz), "Label4")->text(), "© Vexlo 2000 - 2031"); // loaded afresh
-    }
-
-    // The link under the pointer is bold, the others not; a click opens it.
-    void linksHighlightAndOpen()
-    {
-        Quiz quiz;
-        frminfo *info = openFrom(quiz);
+        // The link under the pointer is bold, the others not; a click opens it.
         const QStringList links{"lblsite(0)", "lblsite(1)", "lblmail"};
         const auto bold = [&] {
             QString states;
@@ -84,13 +66,25 @@ private slots:
         QCOMPARE(bold(), "100");
         QTRY_COMPARE(opened(), (QStringList{"http://www.vexlo.example/", "http://www.kwindel-auteur.example/",
                                             "mailto:kwindel@vexlo.example?subject=Kwindel    [1.0 Build0]"}));
-    }
+        QTest::mouseMove(control(info, "Frame1"), QPoint(300, 70));
 
-    // The info window takes no input while the dialog over it does.
-    void systemDialogKeepsTheWindowDisabledWhileOpen()
-    {
-        Quiz quiz;
-        frminfo *info = openFrom(quiz);
+        control<QLabel>(info, "lblware")->clear();
+        info->setWindowTitle("Info");
+        quiz.form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(quiz.form.get()));
+        QCOMPARE(openFrom(quiz), info); // the one window, activated again
+        QCOMPARE(std::ranges::count_if(QApplication::topLevelWidgets(), &QWidget::isVisible), 2);
+        QCOMPARE(info->grab().toImage(), first);
+        QCOMPARE(info->windowTitle(), "Info   [2.0]");
+
+        QPointer<frminfo> closing(info);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); // "&Back" has the focus
+        QTRY_VERIFY(!closing);
+        frminfo::setClock([] { return QDate(2031, 1, 1); });
+        info = openFrom(quiz);
+        QCOMPARE(control<QLabel>(info, "Label4")->text(), "© Vexlo 2000 - 2031"); // loaded afresh
+
+        // The window takes no input while the System dialog over it does.
         QString enabled;
         QTimer::singleShot(0, info, [&] {
             enabled = QString::number(info->isEnabled()) + QString::number(QApplication::activeModalWidget()->isEnabled());

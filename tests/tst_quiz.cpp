@@ -65,23 +65,20 @@ private slots:
         compareGolden(cycles, "tab-order.txt");
     }
 
-    // Qt presses a button 100 ms after its access key; a click in between
-    // moves first, and the late press meets a disabled button.
-    void accessKeyThenQuickClickStaysOnFirstPage()
-    {
-        Quiz quiz;
-        forward(*quiz.form);
-        QTest::keyClick(quiz.form.get(), Qt::Key_T, Qt::AltModifier);
-        click(quiz.form.get(), "cmdPrevNext(1)");
-        QTest::qWait(300);
-        QCOMPARE(quiz.form->currentPage(), 0);
-        QVERIFY(control(quiz.form.get(), "Frame(0)")->isVisible());
-    }
-
-    void keyboardAndPasteFromStartToEnd() // the focus stays in the button row
+    // The focus stays in the button row, and pasted text is kept whole.
+    void keyboardAndPasteFromStartToEnd()
     {
         Quiz quiz;
         QWidget *form = quiz.form.get();
+        // Qt presses a button 100 ms after its access key; a click in between
+        // moves first, and the late press meets a disabled button.
+        forward(*quiz.form);
+        press(Qt::Key_T, Qt::AltModifier);
+        click(form, "cmdPrevNext(1)");
+        QTest::qWait(300);
+        QCOMPARE(quiz.form->currentPage(), 0);
+        QVERIFY(control(form, "Frame(0)")->isVisible());
+
         control(form, "cmdPrevNext(0)")->setFocus();
         press(Qt::Key_Return);
         press(Qt::Key_Enter, Qt::KeypadModifier);
