@@ -16,12 +16,6 @@ class PrintTest : public QObject
 
     QStringList jobs() const { return m_jobs.entryList({"job-*.pdf"}, QDir::Files, QDir::Time | QDir::Reversed); }
 
-    // Every printed word with its box in points, a line each.
-    static QByteArray wordsOf(const QString &pdf)
-    {
-        return run("sh", {"-c", "pdftotext -bbox \"$0\" - | grep '<word '", pdf}).value_or("");
-    }
-
 private slots:
     void initTestCase()
     {
@@ -49,7 +43,8 @@ private slots:
         QVERIFY(quiz.messages.isEmpty());
         const QString job = m_jobs.filePath(jobs().last());
         QVERIFY(run("pdfinfo", {job}).value_or("").contains(QByteArrayLiteral("Pages:           1\n")));
-        compareGolden(wordsOf(job), "printed-words.txt");
+        // Every printed word with its box in points, a line each.
+        compareGolden(run("sh", {"-c", "pdftotext -bbox \"$0\" - | grep '<word '", job}).value_or(""), "printed-words.txt");
     }
 
     void failedPrintSaysWhy_data()
