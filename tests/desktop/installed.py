@@ -1,5 +1,5 @@
-"""An installed copy as the desktop, a user and a screen reader meet it.
-Run under an X server and a private D-Bus session: installed.py BUILD_DIR"""
+# An installed copy as the desktop, a user and a screen reader meet it.
+# Run under an X server and a private D-Bus session: installed.py BUILD_DIR
 import os, subprocess, sys, tempfile, time
 import pyatspi
 
@@ -47,9 +47,9 @@ def named(win, name):
     return next(n for n in nodes(win) if n.name == name)
 
 
+# What a screen reader announces for each control that takes the focus or
+# is a link: its role, the labels it is labelled by, its name.
 def spoken(win):
-    """What a screen reader announces for each control that takes the focus
-    or is a link: its role, the label it is labelled by, its name."""
     said = ""
     for n in nodes(win):
         if n.getState().contains(pyatspi.STATE_FOCUSABLE) or n.getRole() == pyatspi.ROLE_LINK:
