@@ -1,6 +1,5 @@
 #include "kwindeltest.h"
 
-#include <QDir>
 
 #include <cups/cups.h>
 

@@ -1,5 +1,4 @@
 #include "kwindeltest.h"
-#include "messages.h"
 
 #include <QClipboard>
 #include <QMessageBox>
