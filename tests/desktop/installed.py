@@ -72,8 +72,9 @@ try:
 
     os.remove(root + "/bin/libkwindel_print.so")  # printing without its module says why
     named(main, "Printen op papier").queryAction().doAction(0)
-    until("the message on the missing module",
-          lambda: any(n.name.startswith("Het afdrukonderdeel") for w in app() for n in nodes(w)))
+    said_missing = ("Het afdrukonderdeel van Kwindel (libkwindel_print) ontbreekt naast het programma. "
+                    "Het resultaat is niet afgedrukt.")
+    until("the message on the missing module", lambda: any(n.name == said_missing for w in app() for n in nodes(w)))
 
     named(main, "About...").queryAction().doAction(0)
     info = until("the info window", lambda: window("Info"))
