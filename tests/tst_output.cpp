@@ -132,19 +132,23 @@ private slots:
         compareGolden(run("sh", {"-c", "pdftotext -bbox \"$0\" - | grep '<word '", job}).value_or(""), "printed-words.txt");
     }
 
+    // A fault is a variable of this process's environment (VAR=value), or
+    // one made at the print service. Without a temporary folder Qt cannot
+    // begin the job.
     void failedPrintSaysWhy_data()
     {
         QTest::addColumn<QString>("fault");
         QTest::addColumn<QString>("message");
-        QTest::newRow("no default printer") << "none" << "Er is geen standaardprinter ingesteld. Het resultaat is niet afgedrukt.";
+        QTest::newRow("no default printer") << "LPDEST=KwindelNoSuchQueue" << "Er is geen standaardprinter ingesteld. Het resultaat is niet afgedrukt.";
         QTest::newRow("print service unreachable") << "unreachable" << "De afdrukservice is niet bereikbaar. Het resultaat is niet afgedrukt.";
         QTest::newRow("queue refuses jobs") << "refusing" << "Afdrukken op printer \"%1\" is mislukt. Het resultaat is niet afgedrukt.\nDe printer neemt nu geen afdruktaken aan.";
+        QTest::newRow("no room to spool") << "TMPDIR=/nonexistent" << "Afdrukken op printer \"%1\" is mislukt. Het resultaat is niet afgedrukt.";
     }
     void failedPrintSaysWhy()
     {
         QFETCH(QString, fault);
-        if (fault == "none")
-            qputenv("LPDEST", "KwindelNoSuchQueue");
+        if (fault.contains(u'='))
+            qputenv(qPrintable(fault.section(u'=', 0, 0)), fault.section(u'=', 1).toLocal8Bit());
         if (fault == "unreachable")
             cupsSetServer("127.0.0.1:9");
         if (fault == "refusing")
@@ -152,6 +156,7 @@ private slots:
         const auto undo = qScopeGuard([this] {
             qputenv("LPDEST", m_queue.toLocal8Bit());
             cupsSetServer(nullptr);
+            qunsetenv("TMPDIR");
             run("cupsaccept", {m_queue});
         });
         Quiz quiz;

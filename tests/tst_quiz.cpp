@@ -94,7 +94,6 @@ private slots:
     void messageBoxShowsTextAndOkOnly()
     {
         std::unique_ptr<QMessageBox> box(Messages::createBox(nullptr, "Vul uw naam in!"));
-        box->setAttribute(Qt::WA_DeleteOnClose, false);
         box->show();
         QCOMPARE(box->windowTitle(), "Kwindel");
         compareGolden(box->grab().toImage(), "message.png");

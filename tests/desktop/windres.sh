@@ -9,4 +9,3 @@ x86_64-w64-mingw32-windres --preprocessor=cpp -i "$1" -O res -o "$out/kwindel.re
 x86_64-w64-mingw32-windres -J res -i "$out/kwindel.res" -O rc -o "$out/back.rc"
 [[ ${KWINDEL_REGENERATE:-0} != 1 ]] || cp "$out/back.rc" "$reference"
 diff "$reference" "$out/back.rc"
-echo "windres: version record and icon of three images compiled"
