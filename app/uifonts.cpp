@@ -3,6 +3,8 @@
 #include <QFontDatabase>
 #include <QStringList>
 
+#include <mutex>
+
 #ifdef KWINDEL_HAVE_FONTCONFIG
 #include <fontconfig/fontconfig.h>
 #endif
@@ -59,8 +61,8 @@ QFont fontWithFamilies(const QStringList &families, qreal pointSize)
 
 QFont msSansSerif(qreal pointSize)
 {
-    static const bool prepared = (hintStandInFully(), true);
-    Q_UNUSED(prepared);
+    static std::once_flag fontRuleAdded;
+    std::call_once(fontRuleAdded, hintStandInFully);
     static const QStringList families = installed({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
                                                    QStringLiteral("Liberation Sans Narrow"), QStringLiteral("Arial Narrow")});
     return fontWithFamilies(families, pointSize);
