@@ -62,11 +62,16 @@ QWidget *createControl(const Control &control, QWidget *parent)
     return nullptr;
 }
 
+// An array longer than its page's controls is a fault of the program; it
+// stops here rather than connect nothing.
 template<typename T, std::size_t N>
 void bindArray(const QWidget *form, std::array<T *, N> &array, const char *name)
 {
-    for (std::size_t i = 0; i < N; ++i)
+    for (std::size_t i = 0; i < N; ++i) {
         array[i] = form->findChild<T *>(QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(i));
+        if (!array[i])
+            qFatal("no control %s(%zu)", name, i);
+    }
 }
 
 // Stores the phrase for a choice; an index outside the table stores nothing.
