@@ -123,11 +123,14 @@ private slots:
     }
 
     // Opacity 0 to 254 layers the window, 255 makes it opaque again, others
-    // are refused (1); an error the caller went past is reported (2).
+    // are refused (1); an error the caller went past is reported (2). The
+    // window's other extended-style bits stay as they were.
     void translucencyRoutines()
     {
         QWidget window;
         window.show();
+        WindowStyle::Api &api = WindowStyle::current();
+        api.SetWindowLong(window.winId(), -20, 0x8); // another extended style, kept throughout
         struct Case { int opacity; bool pending; int result; double shown; }; // shown -1: unchanged
         for (const Case &c : {Case{254, false, 0, 254 / 255.0}, {0, false, 0, 0}, {255, false, 0, 1}, {255, true, 0, 1},
                               {256, false, 1, -1}, {-1, false, 1, -1}, {-1, true, 2, -1}, {100, true, 2, 100 / 255.0}}) {
@@ -139,6 +142,7 @@ private slots:
             QCOMPARE(window.windowOpacity(), c.shown < 0 ? 127 / 255.0 : c.shown);
             QCOMPARE(modinfo::ClearWindowTranslucency(window.winId()), 0);
             QCOMPARE(window.windowOpacity(), 1.0);
+            QCOMPARE(api.GetWindowLong(window.winId(), -20), 0x8);
         }
         QCOMPARE(modinfo::VersionText(2, 15, 7), "[2.15 Build7]");
     }
