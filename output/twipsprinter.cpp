@@ -76,8 +76,6 @@ bool TwipsPrinter::printLine(const QString &text)
 
 bool TwipsPrinter::endDocument()
 {
-    if (!begin())
-        return false;
-    m_failed = !m_painter->end() || m_printer->printerState() == QPrinter::Error;
+    m_failed = !begin() || !m_painter->end() || m_printer->printerState() == QPrinter::Error;
     return !m_failed;
 }
