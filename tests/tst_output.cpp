@@ -127,7 +127,8 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(jobs().size(), before.size() + 2, 20000);
         QVERIFY(quiz.messages.isEmpty());
         const QString job = m_jobs.filePath(jobs().last());
-        QVERIFY(run("pdfinfo", {job}).value_or("").contains(QByteArrayLiteral("Pages:           1\n")));
+        const QByteArray info = run("pdfinfo", {job}).value_or("");
+        QVERIFY2(info.contains("Title:           Kwindel\n") && info.contains("Pages:           1\n"), info); // the queue shows the title
         // Every printed word with its box in points, a line each.
         compareGolden(run("sh", {"-c", "pdftotext -bbox \"$0\" - | grep '<word '", job}).value_or(""), "printed-words.txt");
     }
