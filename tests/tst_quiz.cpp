@@ -1,4 +1,4 @@
-#include "kwindeltest.h"
+#include "support/kwindeltest.h"
 
 #include <QClipboard>
 #include <QMessageBox>

@@ -45,4 +45,3 @@ kill -0 "$pid" || fail "closing the main window ended the program while the info
 timeout 10 xdotool windowactivate --sync "$info" key alt+F4 || fail "info window not activated"
 wait_for "! kill -0 $pid"
 wait "$pid" || fail "the program ended with status $?"
-echo "openbox: decorations, placement, window order and closing as designed"
