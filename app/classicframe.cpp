@@ -1,5 +1,7 @@
 #include "classicframe.h"
 
+#include "pixeltext.h"
+
 #include <QGroupBox>
 #include <QStyle>
 #include <QStyleFactory>
@@ -7,7 +9,8 @@
 void useClassicFrame(QGroupBox *frame)
 {
     // One style object for every frame, kept for the program's life.
-    static QStyle *const style = QStyleFactory::create(QStringLiteral("Windows"));
+    static QStyle *const windows = QStyleFactory::create(QStringLiteral("Windows"));
+    static QStyle *const style = windows ? new PixelTextStyle(windows) : nullptr;
     if (style)
         frame->setStyle(style);
 }

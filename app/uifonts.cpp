@@ -1,8 +1,11 @@
 #include "uifonts.h"
 
+#include <QFile>
 #include <QFontDatabase>
+#include <QHash>
 #include <QStringList>
 
+#include <cmath>
 #include <mutex>
 
 #ifdef KWINDEL_HAVE_FONTCONFIG
@@ -13,40 +16,86 @@ namespace UiFonts {
 
 namespace {
 
-// Liberation Sans Narrow's stems at 8 pt lie about two pixels apart. With the
-// light hinting desktops default to they are not snapped sideways, and
-// "Blijf" or "juni" blur into grey blocks. FreeType's auto-hinter at full
-// strength snaps them and keeps every question within its designed lines.
-constexpr char standInRendering[] = R"(<?xml version="1.0"?>
+constexpr char msSansSerifFamily[] = "MS Sans Serif";
+// Debian's fonts-wine keeps it outside fontconfig's folders.
+constexpr char wineFace[] = "/usr/share/wine/fonts/ms_sans_serif.ttf";
+constexpr char outlineFamily[] = "Liberation Sans";
+constexpr char narrowFamily[] = "Liberation Sans Narrow";
+// The widest of the designed one-line texts against its box: an outline
+// size is chosen so that it is no wider than the strike of scale 1 draws it.
+constexpr char widthSample[] = "Blijf je liever relaxt thuis of ga je liever uit!";
+// A strike is used where its em lies this close to the device em.
+constexpr double strikeTolerance = 0.75;
+
+// The outline faces at interface sizes: stems two pixels apart blur into
+// grey blocks with the light hinting most desktops use; FreeType's
+// auto-hinter at full strength snaps them to the device's pixels.
+constexpr char outlineRendering[] = R"(<?xml version="1.0"?>
 <!DOCTYPE fontconfig SYSTEM "fonts.dtd">
 <fontconfig>
   <match target="font">
-    <test name="family"><string>Liberation Sans Narrow</string></test>
+    <test name="family" compare="contains"><string>Liberation Sans</string></test>
     <edit name="autohint" mode="assign"><bool>true</bool></edit>
     <edit name="hintstyle" mode="assign"><const>hintfull</const></edit>
   </match>
 </fontconfig>
 )";
 
-void hintStandInFully()
+// Where MS Sans Serif lies: where fontconfig finds it, else in Wine's fonts.
+QString findMsSansSerif()
 {
 #ifdef KWINDEL_HAVE_FONTCONFIG
-    FcConfigParseAndLoadFromMemory(FcConfigGetCurrent(), reinterpret_cast<const FcChar8 *>(standInRendering), FcTrue);
+    FcConfigParseAndLoadFromMemory(FcConfigGetCurrent(), reinterpret_cast<const FcChar8 *>(outlineRendering), FcTrue);
+    FcPattern *pattern = FcNameParse(reinterpret_cast<const FcChar8 *>(msSansSerifFamily));
+    FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
+    FcDefaultSubstitute(pattern);
+    FcResult result = FcResultNoMatch;
+    FcPattern *match = FcFontMatch(nullptr, pattern, &result);
+    QString file;
+    FcChar8 *family = nullptr;
+    FcChar8 *path = nullptr;
+    if (match && FcPatternGetString(match, FC_FAMILY, 0, &family) == FcResultMatch
+        && QString::fromUtf8(reinterpret_cast<const char *>(family)).compare(msSansSerifFamily, Qt::CaseInsensitive) == 0
+        && FcPatternGetString(match, FC_FILE, 0, &path) == FcResultMatch)
+        file = QString::fromUtf8(reinterpret_cast<const char *>(path));
+    if (match)
+        FcPatternDestroy(match);
+    FcPatternDestroy(pattern);
+    if (!file.isEmpty())
+        return file;
 #endif
+    return QFile::exists(wineFace) ? QString::fromLatin1(wineFace) : QString();
 }
 
-// The families installed here, in the order asked; all of them when none
-// is. Done once per list: Qt searches substitutes for every missing family
-// each time it resolves a font that names one.
-QStringList installed(const QStringList &families)
+struct Faces {
+    QByteArray msSansSerif; // the file's bytes, empty where there is none
+    QStringList interface;  // the families asked for, in order
+    QString outline;
+};
+
+const Faces &faces()
 {
-    const QStringList known = QFontDatabase::families();
-    QStringList present;
-    for (const QString &family : families) {
-        if (known.contains(family, Qt::CaseInsensitive))
-            present << family;
-    }
-    return present.isEmpty() ? families : present;
+    static const Faces found = [] {
+        Faces f;
+        const QString file = findMsSansSerif();
+        const QStringList known = QFontDatabase::families();
+        if (!file.isEmpty()) {
+            QFile face(file);
+            if (face.open(QIODevice::ReadOnly))
+                f.msSansSerif = face.readAll();
+            if (!known.contains(msSansSerifFamily, Qt::CaseInsensitive))
+                QFontDatabase::addApplicationFontFromData(f.msSansSerif);
+            f.interface = {msSansSerifFamily};
+        } else {
+            f.interface = {msSansSerifFamily, narrowFamily};
+        }
+        // Liberation Sans is drawn about as wide as MS Sans Serif; the narrow
+        // stand-in is drawn larger at other scales in its own shapes.
+        f.outline = (f.msSansSerif.isEmpty() || !known.contains(outlineFamily)) ? f.interface.constLast()
+                                                                                : QString::fromLatin1(outlineFamily);
+        return f;
+    }();
+    return found;
 }
 
 QFont fontWithFamilies(const QStringList &families, qreal pointSize)
@@ -57,21 +106,99 @@ QFont fontWithFamilies(const QStringList &families, qreal pointSize)
     font.setStyleHint(QFont::SansSerif);
     return font;
 }
+
+// The designed em in pixels: the windows were drawn at 96 dots an inch.
+double designEm(qreal pointSize)
+{
+    return pointSize * 96.0 / 72.0;
+}
+
+double width(const QRawFont &face, const QString &text)
+{
+    double sum = 0;
+    for (const QPointF &advance : face.advancesForGlyphIndexes(face.glyphIndexesForString(text)))
+        sum += advance.x();
+    return sum;
+}
+
+QRawFont outlineFace(int pixels)
+{
+    QFont font(faces().outline);
+    font.setPixelSize(std::max(1, pixels));
+    font.setHintingPreference(QFont::PreferFullHinting);
+    return QRawFont::fromFont(font);
+}
+
+QRawFont chooseFace(qreal pointSize, qreal scale, int step);
+
+// The outline face's size in device pixels: as wide as the face of scale 1.
+int outlinePixels(qreal pointSize, qreal scale)
+{
+    const double em = designEm(pointSize) * scale;
+    if (scale == 1.0)
+        return static_cast<int>(std::round(em));
+    const double room = width(chooseFace(pointSize, 1.0, 0), widthSample) * scale;
+    int pixels = static_cast<int>(std::round(em * 1.15));
+    while (pixels > 1 && width(outlineFace(pixels), widthSample) > room)
+        --pixels;
+    return pixels;
+}
+
+QRawFont chooseFace(qreal pointSize, qreal scale, int step)
+{
+    const QByteArray &strikes = faces().msSansSerif;
+    const double em = designEm(pointSize) * scale;
+    if (!strikes.isEmpty() && step == 0) {
+        // A strike's em is its ascent; its y-size is its line height.
+        QRawFont strike(strikes, std::round(em * 13.0 / 11.0), QFont::PreferDefaultHinting);
+        if (std::abs(strike.ascent() - em) <= strikeTolerance)
+            return strike;
+    }
+    return outlineFace(outlinePixels(pointSize, scale) - step);
+}
+
 } // namespace
 
 QFont msSansSerif(qreal pointSize)
 {
-    static std::once_flag fontRuleAdded;
-    std::call_once(fontRuleAdded, hintStandInFully);
-    static const QStringList families = installed({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
-                                                   QStringLiteral("Liberation Sans Narrow"), QStringLiteral("Arial Narrow")});
-    return fontWithFamilies(families, pointSize);
+    return fontWithFamilies(faces().interface, pointSize);
 }
 
 QFont comicSansMs(qreal pointSize)
 {
-    static const QStringList families = installed({QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue")});
+    static const QStringList families = [] {
+        const QStringList known = QFontDatabase::families();
+        return known.contains("Comic Sans MS", Qt::CaseInsensitive) ? QStringList{"Comic Sans MS"}
+                                                                      : QStringList{"Comic Sans MS", "Comic Neue"};
+    }();
     return fontWithFamilies(families, pointSize);
+}
+
+bool isInterfaceFont(const QFont &font)
+{
+    return font.families() == faces().interface;
+}
+
+QRawFont interfaceFace(qreal pointSize, qreal scale, int step)
+{
+    static QHash<QString, QRawFont> chosen;
+    const QString key = QStringLiteral("%1/%2/%3").arg(pointSize).arg(scale).arg(step);
+    auto it = chosen.find(key);
+    if (it == chosen.end())
+        it = chosen.insert(key, chooseFace(pointSize, scale, step));
+    return *it;
+}
+
+bool isStrike(const QRawFont &face)
+{
+    return face.familyName().compare(msSansSerifFamily, Qt::CaseInsensitive) == 0;
+}
+
+QFont outlineFont(qreal pointSize, qreal scale)
+{
+    QFont font(faces().outline);
+    font.setPointSizeF(outlinePixels(pointSize, scale) / scale * 72.0 / 96.0);
+    return font;
 }
 
 } // namespace UiFonts

@@ -1,17 +1,37 @@
 #pragma once
 
 #include <QFont>
+#include <QRawFont>
 
 // The windows were designed for Windows fonts. Each is requested by its own
 // name first, so Windows gets the real one; elsewhere a deliberate stand-in
 // of similar metrics follows.
 namespace UiFonts {
 
-// "MS Sans Serif": Liberation Sans Narrow keeps the designed line breaks
-// (DejaVu Sans, the usual fallback, is too wide for the question labels).
+// "MS Sans Serif": the face itself where the system has it or Wine's fonts
+// are installed (its 13-pixel strike is the designed look); Liberation Sans
+// Narrow otherwise, which keeps the designed line breaks.
 QFont msSansSerif(qreal pointSize = 8.25);
 
 // "Comic Sans MS": Comic Neue is drawn after it.
 QFont comicSansMs(qreal pointSize);
+
+// Whether texts in this font are the interface face's, drawn on whole
+// device pixels (pixeltext.h).
+bool isInterfaceFont(const QFont &font);
+
+// The face that draws an interface text of pointSize at scale device pixels
+// a pixel: MS Sans Serif's own bitmap strike where one has that size there,
+// else an outline face hinted at the device size, as wide as the strike of
+// scale 1. Each further step is one pixel smaller, for a text that would
+// not fit its box.
+QRawFont interfaceFace(qreal pointSize, qreal scale, int step = 0);
+
+// Whether the face is one of MS Sans Serif's bitmap strikes.
+bool isStrike(const QRawFont &face);
+
+// The outline face at the size interfaceFace draws it at scale, for texts
+// that Qt lays out itself, such as a text box's.
+QFont outlineFont(qreal pointSize, qreal scale);
 
 } // namespace UiFonts

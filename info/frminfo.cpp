@@ -9,6 +9,7 @@
 #include "pendingerror.h"
 #include "shell.h"
 #include "systeminfo.h"
+#include "pixeltext.h"
 #include "uifonts.h"
 #include "utf8.h"
 
@@ -56,18 +57,26 @@ Label *makeLabel(QWidget *parent, const Placed &placed)
     return label;
 }
 
-// A self-sizing label takes the size of its caption, on one line.
+// A self-sizing label takes the size of its caption as drawn, on one line.
+void fitToText(QLabel *label)
+{
+    if (UiFonts::isInterfaceFont(label->font()))
+        label->resize(PixelText::size(label->font(), label->text()));
+    else
+        label->adjustSize();
+}
+
 void setCaption(QLabel *label, const QString &caption)
 {
     label->setText(caption);
-    label->adjustSize();
+    fitToText(label);
 }
 
 // lblComments keeps its width and grows or shrinks in height only.
 void setWrappedCaption(QLabel *label, const QString &caption)
 {
     label->setText(caption);
-    label->resize(label->width(), label->heightForWidth(label->width()));
+    label->resize(label->width(), PixelText::size(label->font(), caption, label->width()).height());
 }
 
 void setTextColour(QWidget *widget, const QColor &text)
@@ -85,7 +94,7 @@ void setBold(QLabel *label, bool bold)
     QFont font = label->font();
     font.setBold(bold);
     label->setFont(font);
-    label->adjustSize();
+    fitToText(label);
 }
 
 QString joinedNotes()
@@ -129,6 +138,7 @@ void frminfo::setupWindow()
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(fromUtf8(designCaption));
     setWindowIcon(images().icon);
+    PixelText::installStyle();
     setFont(UiFonts::msSansSerif());
     setFixedSize(Twips::toPixels(clientWidth, clientHeight));
 }
@@ -163,7 +173,7 @@ void frminfo::setupContactFrame()
     for (const Placed &caption : {frminfoLayout::Label2, frminfoLayout::Label3}) {
         QLabel *label = makeLabel<EventLabel>(Frame1, caption);
         label->setFont(contactFont);
-        label->adjustSize();
+        fitToText(label);
     }
     for (std::size_t i = 0; i < lblsite.size(); ++i) {
         lblsite[i] = makeLabel<EventLabel>(Frame1, frminfoLayout::lblsite[i]);
@@ -177,7 +187,7 @@ void frminfo::setupContactFrame()
     for (EventLabel *link : {lblsite[0], lblsite[1], lblmail}) {
         link->setFont(contactFont);
         setTextColour(link, darkRed);
-        link->adjustSize();
+        fitToText(link);
     }
 }
 
@@ -194,7 +204,7 @@ void frminfo::setupProgramFrame()
     QLabel *status = makeLabel(Frame2, frminfoLayout::Label5);
     Label4 = makeLabel(Frame2, frminfoLayout::Label4);
     for (QLabel *label : {lblversion, lbluse, status, Label4})
-        label->adjustSize();
+        fitToText(label);
     lblware = makeLabel(Frame2, frminfoLayout::lblware);
 }
 

@@ -9,6 +9,7 @@
 #include "optionbutton.h"
 #include "output.h"
 #include "phrases.h"
+#include "pixeltext.h"
 #include "uifonts.h"
 #include "utf8.h"
 
@@ -46,10 +47,14 @@ QWidget *createControl(const Control &control, QWidget *parent)
     }
     case Kind::Option:
         return new OptionButton(caption, parent);
-    case Kind::Combo:
-        return new QComboBox(parent);
+    case Kind::Combo: {
+        auto *list = new QComboBox(parent);
+        list->setItemDelegate(new PixelTextDelegate(list));
+        return list;
+    }
     case Kind::Text: {
         auto *text = new QLineEdit(parent);
+        PixelText::followScale(text);
         text->setMaxLength(std::numeric_limits<int>::max()); // names have no length limit
         return text;
     }
@@ -99,6 +104,7 @@ void Form1::setupControls()
     setWindowIcon(pngIcon(QStringLiteral(":/kwindel")));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    PixelText::installStyle();
     setFont(UiFonts::msSansSerif());
 
     for (std::size_t i = 0; i < pages.size(); ++i) {
@@ -116,6 +122,8 @@ void Form1::setupControls()
         QWidget *widget = createControl(control, parent);
         widget->setObjectName(controlName(control));
         widget->setGeometry(Twips::toPixels(control.box));
+        if (control.kind == Kind::Option)
+            static_cast<OptionButton *>(widget)->widenToCaption();
         // A page's question comes first in the table; screen readers
         // announce a list or a text box together with its question.
         if (control.kind == Kind::Label)

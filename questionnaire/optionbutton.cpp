@@ -1,12 +1,14 @@
 #include "optionbutton.h"
 
+#include "pixeltext.h"
+
 #include <QStyleOptionButton>
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>
 
 namespace {
 constexpr int indicatorSize = 13;
-constexpr int captionGap = 4;
+constexpr int captionGap = 1; // with the letter's own bearing, as Windows leaves it
 constexpr int captionFlags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap | Qt::TextShowMnemonic;
 } // namespace
 
@@ -34,6 +36,14 @@ void OptionButton::paintEvent(QPaintEvent * /*event*/)
         focus.rect = painter.fontMetrics().boundingRect(captionRect, captionFlags, text()).adjusted(-1, 0, 1, 0);
         painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
     }
+}
+
+void OptionButton::widenToCaption()
+{
+    const int captionWidth = width() - indicatorSize - captionGap;
+    const int widest = PixelText::size(font(), text(), captionWidth).width();
+    if (widest > captionWidth)
+        resize(width() + widest - captionWidth, height());
 }
 
 bool OptionButton::hitButton(const QPoint &pos) const

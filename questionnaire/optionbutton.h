@@ -12,6 +12,10 @@ public:
     explicit OptionButton(const QString &text, QWidget *parent = nullptr);
     Q_DISABLE_COPY_MOVE(OptionButton)
 
+    // A caption word wider than the designed box widens the box to the
+    // right rather than lose its last letters.
+    void widenToCaption();
+
 protected:
     void paintEvent(QPaintEvent *event) override;
     bool hitButton(const QPoint &pos) const override;

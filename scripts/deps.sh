@@ -6,8 +6,8 @@ set -euo pipefail
 packages=(
     # build
     cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev libcups2-dev libfontconfig-dev
-    # fonts that stand in for the Windows ones
-    fonts-liberation fonts-comic-neue
+    # MS Sans Serif itself (Wine's copy), and the fonts that stand in for the Windows ones
+    fonts-wine fonts-liberation fonts-comic-neue
     # a real X server and the X libraries the window tests talk to
     xvfb xauth x11-utils libx11-dev libxtst-dev libxdamage-dev
     # printing and the saved page, tested against real components
@@ -21,7 +21,7 @@ packages=(
     dbus-daemon clang-14 libclang-rt-14-dev
 )
 if [[ "${1:-}" == "--run-only" ]]; then
-    packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev libcups2-dev libfontconfig-dev fonts-liberation fonts-comic-neue qt6-translations-l10n)
+    packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev libcups2-dev libfontconfig-dev fonts-wine fonts-liberation fonts-comic-neue qt6-translations-l10n)
 fi
 
 missing=()

@@ -1,0 +1,262 @@
+#include "pixeltext.h"
+
+#include "uifonts.h"
+
+#include <QApplication>
+#include <QGlyphRun>
+#include <QPainter>
+
+#include <cmath>
+#include <mutex>
+#include <utility>
+
+namespace PixelText {
+
+namespace {
+
+// A face as it draws one text: synthetic bold overstrikes each letter one
+// device pixel to the right and widens it by as much, as Windows does.
+struct Face {
+    QRawFont raw;
+    int bold = 0;
+
+    QList<double> advances(const QString &text) const
+    {
+        QList<double> result;
+        // Outlines keep their unhinted advances, so rounding never adds up
+        // into gaps inside words; a strike's are whole pixels already.
+        const auto metrics = UiFonts::isStrike(raw) ? QRawFont::SeparateAdvances : QRawFont::UseDesignMetrics;
+        for (const QPointF &advance : raw.advancesForGlyphIndexes(raw.glyphIndexesForString(text), metrics))
+            result << advance.x() + bold;
+        return result;
+    }
+    double width(const QString &text) const
+    {
+        double sum = 0;
+        for (double advance : advances(text))
+            sum += advance;
+        return sum;
+    }
+    int lineHeight() const { return static_cast<int>(std::round(raw.ascent() + raw.descent())); }
+};
+
+Face faceFor(const QFont &font, qreal scale, int step = 0)
+{
+    return {UiFonts::interfaceFace(font.pointSizeF(), scale, step), font.bold() ? std::max(1, int(std::round(scale))) : 0};
+}
+
+struct Text {
+    QStringList lines;
+    int mnemonicLine = -1; // the letter an access key underlines
+    int mnemonicIndex = -1;
+};
+
+// The text as shown: "&" marks the access key, "&&" is an "&"; lines break
+// at spaces before the word that would pass width (never inside a word).
+Text layOut(const Face &face, QString text, int flags, double width)
+{
+    Text laidOut;
+    text.remove(u'\r');
+    QString plain;
+    int mnemonic = -1;
+    const bool mnemonics = flags & (Qt::TextShowMnemonic | Qt::TextHideMnemonic);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (mnemonics && text[i] == u'&' && i + 1 < text.size()) {
+            ++i;
+            if (text[i] != u'&' && mnemonic < 0 && (flags & Qt::TextShowMnemonic))
+                mnemonic = static_cast<int>(plain.size());
+        }
+        plain += text[i];
+    }
+    const auto rightTrimmed = [](QString line) {
+        while (line.endsWith(u' '))
+            line.chop(1);
+        return line;
+    };
+    for (const QString &paragraph : plain.split(u'\n')) {
+        const QStringList words = paragraph.split(u' ');
+        QString line = words.first();
+        for (qsizetype i = 1; i < words.size(); ++i) {
+            const QString longer = line + u' ' + words[i];
+            if ((flags & Qt::TextWordWrap) && face.width(rightTrimmed(longer)) > width) {
+                laidOut.lines << line;
+                line = words[i];
+            } else {
+                line = longer;
+            }
+        }
+        laidOut.lines << line;
+    }
+    // Where the access key's letter landed.
+    qsizetype start = 0;
+    for (int i = 0; mnemonic >= 0 && i < laidOut.lines.size(); ++i) {
+        if (mnemonic < start + laidOut.lines[i].size()) {
+            laidOut.mnemonicLine = i;
+            laidOut.mnemonicIndex = static_cast<int>(mnemonic - start);
+            break;
+        }
+        start += laidOut.lines[i].size() + 1;
+    }
+    return laidOut;
+}
+
+} // namespace
+
+QSize size(const QFont &font, const QString &text, int width)
+{
+    const Face designed = faceFor(font, 1.0);
+    const Text laidOut = layOut(designed, text, width > 0 ? Qt::TextWordWrap : 0, width);
+    // The larger strikes run a pixel or two wider than their scale: the
+    // size holds the text at those scales too.
+    double widest = 0;
+    for (const qreal scale : {1.0, 1.25, 1.5}) {
+        const Face face = faceFor(font, scale);
+        for (const QString &line : laidOut.lines)
+            widest = std::max(widest, face.width(line) / scale);
+    }
+    return {static_cast<int>(std::ceil(widest)), designed.lineHeight() * static_cast<int>(laidOut.lines.size())};
+}
+
+bool draw(QPainter *painter, const QRect &rect, int flags, const QString &text)
+{
+    const QFont font = painter->font();
+    const QTransform toDevice = painter->deviceTransform();
+    if (!UiFonts::isInterfaceFont(font) || toDevice.type() > QTransform::TxScale || font.pointSizeF() <= 0)
+        return false;
+    const qreal scale = toDevice.m11();
+
+    const Face designed = faceFor(font, 1.0);
+    const Text laidOut = layOut(designed, text, flags, rect.width());
+    // One pixel smaller at a time while a line would pass both its box and
+    // its width at scale 1.
+    Face face = faceFor(font, scale);
+    for (int step = 1; step < 4; ++step) {
+        bool fits = true;
+        for (const QString &line : laidOut.lines)
+            fits = fits && face.width(line) <= std::max<double>(rect.width(), designed.width(line)) * scale + 1;
+        if (fits)
+            break;
+        face = faceFor(font, scale, step);
+    }
+
+    const QRect box = toDevice.mapRect(QRectF(rect)).toAlignedRect();
+    const int lineHeight = face.lineHeight();
+    const int height = lineHeight * static_cast<int>(laidOut.lines.size());
+    int top = box.top();
+    if (flags & Qt::AlignBottom)
+        top = box.bottom() + 1 - height;
+    else if (flags & Qt::AlignVCenter)
+        top = box.top() + (box.height() - height) / 2;
+
+    painter->save();
+    painter->setWorldTransform(toDevice.inverted() * painter->worldTransform());
+    for (int i = 0; i < laidOut.lines.size(); ++i) {
+        const QString &line = laidOut.lines[i];
+        QGlyphRun run;
+        run.setRawFont(face.raw);
+        run.setGlyphIndexes(face.raw.glyphIndexesForString(line));
+        const QList<double> advances = face.advances(line);
+        QList<QPointF> positions;
+        double x = 0;
+        for (double advance : advances) {
+            positions << QPointF(std::round(x), 0);
+            x += advance;
+        }
+        run.setPositions(positions);
+        const int lineWidth = static_cast<int>(std::round(x));
+        int left = box.left();
+        if (flags & Qt::AlignRight)
+            left = box.right() + 1 - lineWidth;
+        else if (flags & Qt::AlignHCenter)
+            left = box.left() + (box.width() - lineWidth) / 2;
+        const QPointF baseline(left, top + i * lineHeight + std::round(face.raw.ascent()));
+        painter->drawGlyphRun(baseline, run);
+        if (face.bold > 0)
+            painter->drawGlyphRun(baseline + QPointF(face.bold, 0), run);
+        if (i == laidOut.mnemonicLine && laidOut.mnemonicIndex < positions.size()) {
+            const int thickness = std::max(1, static_cast<int>(scale));
+            const QPointF start = baseline + positions[laidOut.mnemonicIndex] + QPointF(0, thickness);
+            painter->fillRect(QRectF(start, QSizeF(advances[laidOut.mnemonicIndex], thickness)), painter->pen().color());
+        }
+    }
+    painter->restore();
+    return true;
+}
+
+} // namespace PixelText
+
+PixelTextStyle::PixelTextStyle(QStyle *base)
+    : QProxyStyle(base)
+{
+}
+
+void PixelTextStyle::drawItemText(QPainter *painter, const QRect &rect, int flags, const QPalette &palette,
+                                  bool enabled, const QString &text, QPalette::ColorRole textRole) const
+{
+    if (text.isEmpty() || !UiFonts::isInterfaceFont(painter->font()))
+        return QProxyStyle::drawItemText(painter, rect, flags, palette, enabled, text, textRole);
+    painter->save();
+    if (textRole != QPalette::NoRole)
+        painter->setPen(QPen(palette.brush(textRole), painter->pen().widthF()));
+    if (!enabled && proxy()->styleHint(SH_EtchDisabledText)) {
+        const QPen pen = painter->pen();
+        painter->setPen(palette.light().color());
+        PixelText::draw(painter, rect.translated(1, 1), flags, text);
+        painter->setPen(pen);
+    }
+    PixelText::draw(painter, rect, flags, text);
+    painter->restore();
+}
+
+void PixelText::installStyle()
+{
+    static std::once_flag installed;
+    std::call_once(installed, [] { QApplication::setStyle(new PixelTextStyle); });
+}
+
+void PixelTextDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const
+{
+    QStyleOptionViewItem item = option;
+    initStyleOption(&item, index);
+    const QString text = std::exchange(item.text, QString());
+    QStyle *style = item.widget ? item.widget->style() : QApplication::style();
+    style->drawControl(QStyle::CE_ItemViewItem, &item, painter, item.widget);
+    item.text = text;
+    const QRect box = style->subElementRect(QStyle::SE_ItemViewItemText, &item, item.widget);
+    const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, item.widget) + 1;
+    painter->save();
+    painter->setFont(item.font);
+    style->drawItemText(painter, box.adjusted(margin, 0, -margin, 0), int(item.displayAlignment), item.palette,
+                        item.state & QStyle::State_Enabled, text,
+                        item.state & QStyle::State_Selected ? QPalette::HighlightedText : QPalette::Text);
+    painter->restore();
+}
+
+namespace {
+class ScaleFollower : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show || event->type() == QEvent::ScreenChangeInternal) {
+            auto *textBox = static_cast<QWidget *>(watched);
+            const qreal scale = textBox->devicePixelRatioF();
+            const QFont font = scale == 1.0 ? UiFonts::msSansSerif(pointSize) : UiFonts::outlineFont(pointSize, scale);
+            if (textBox->font() != font)
+                textBox->setFont(font);
+        }
+        return false;
+    }
+
+private:
+    static constexpr qreal pointSize = 8.25;
+};
+} // namespace
+
+void PixelText::followScale(QWidget *textBox)
+{
+    textBox->installEventFilter(new ScaleFollower(textBox));
+}
