@@ -140,7 +140,9 @@ bool draw(QPainter *painter, const QRect &rect, int flags, const QString &text)
     }
 
     const QRect box = toDevice.mapRect(QRectF(rect)).toAlignedRect();
-    const int lineHeight = face.lineHeight();
+    // A strike a little taller than its scale keeps the designed pitch, so
+    // a label's last line stays inside it.
+    const int lineHeight = std::min(face.lineHeight(), static_cast<int>(designed.lineHeight() * scale));
     const int height = lineHeight * static_cast<int>(laidOut.lines.size());
     int top = box.top();
     if (flags & Qt::AlignBottom)

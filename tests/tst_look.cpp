@@ -45,9 +45,12 @@ class LookTest : public QObject
             const QRawFont face = UiFonts::interfaceFace(widget->font().pointSizeF(), scale);
             const auto metrics = UiFonts::isStrike(face) ? QRawFont::SeparateAdvances : QRawFont::UseDesignMetrics;
             auto *option = qobject_cast<OptionButton *>(widget);
-            const int lineHeight = label || option ? qRound(face.ascent() + face.descent()) : image.height();
+            const QRawFont designed = UiFonts::interfaceFace(widget->font().pointSizeF(), 1);
+            const int pitch = std::min(qRound(face.ascent() + face.descent()), int(qRound(designed.ascent() + designed.descent()) * scale));
+            const int lineHeight = label || option ? pitch : image.height();
 
             QTextLayout layout(text, widget->font());
+            layout.setTextOption(QTextOption(Qt::AlignLeft)); // breaks at spaces only, as Windows does
             layout.beginLayout();
             for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine())
                 line.setLineWidth((label && label->wordWrap()) || option ? inside.width() : 1e6);
@@ -65,7 +68,10 @@ class LookTest : public QObject
                     first = first < 0 && ink.width() > 0 ? qRound(x + ink.left()) : first;
                     last = ink.width() > 0 ? qRound(x + ink.right()) - 1 : last;
                 }
-                for (int y = top + row * lineHeight; y < std::min(image.height(), top + (row + 1) * lineHeight); ++y)
+                // Between the line above's descenders and its own.
+                const int skip = label || option ? qRound(face.ascent() + face.descent()) - pitch : 0;
+                const int rows = label || option ? qRound(face.ascent()) + 1 : lineHeight; // and a row for rounding
+                for (int y = top + row * lineHeight + skip; y < std::min(image.height(), top + row * lineHeight + rows); ++y)
                     for (int column = 0; column < image.width(); ++column)
                         if (qGray(image.pixel(column, y)) < 128) {
                             inkFirst = inkFirst < 0 ? column : std::min(inkFirst, column);
