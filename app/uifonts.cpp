@@ -41,28 +41,39 @@ constexpr char outlineRendering[] = R"(<?xml version="1.0"?>
 </fontconfig>
 )";
 
-// Where MS Sans Serif lies: where fontconfig finds it, else in Wine's fonts.
-QString findMsSansSerif()
+// Where MS Sans Serif lies: where fontconfig has it, else in Wine's fonts.
+QString findMsSansSerif(bool known)
 {
 #ifdef KWINDEL_HAVE_FONTCONFIG
     FcConfigParseAndLoadFromMemory(FcConfigGetCurrent(), reinterpret_cast<const FcChar8 *>(outlineRendering), FcTrue);
-    FcPattern *pattern = FcNameParse(reinterpret_cast<const FcChar8 *>(msSansSerifFamily));
-    FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
-    FcDefaultSubstitute(pattern);
-    FcResult result = FcResultNoMatch;
-    FcPattern *match = FcFontMatch(nullptr, pattern, &result);
-    QString file;
-    FcChar8 *family = nullptr;
-    FcChar8 *path = nullptr;
-    if (match && FcPatternGetString(match, FC_FAMILY, 0, &family) == FcResultMatch
-        && QString::fromUtf8(reinterpret_cast<const char *>(family)).compare(msSansSerifFamily, Qt::CaseInsensitive) == 0
-        && FcPatternGetString(match, FC_FILE, 0, &path) == FcResultMatch)
-        file = QString::fromUtf8(reinterpret_cast<const char *>(path));
-    if (match)
-        FcPatternDestroy(match);
-    FcPatternDestroy(pattern);
-    if (!file.isEmpty())
-        return file;
+    if (known) {
+        FcPattern *pattern = FcPatternBuild(nullptr, FC_FAMILY, FcTypeString, msSansSerifFamily, nullptr);
+        FcObjectSet *objects = FcObjectSetBuild(FC_FILE, FC_FONTFORMAT, nullptr);
+        FcFontSet *found = FcFontList(nullptr, pattern, objects);
+        QString file;
+        // The TrueType copy first: its character map is Unicode's, where
+        // the .fon files map through code pages.
+        for (int i = 0; found && i < found->nfont; ++i) {
+            FcChar8 *path = nullptr;
+            FcChar8 *format = nullptr;
+            if (FcPatternGetString(found->fonts[i], FC_FILE, 0, &path) != FcResultMatch)
+                continue;
+            const bool trueType = FcPatternGetString(found->fonts[i], FC_FONTFORMAT, 0, &format) == FcResultMatch
+                                  && qstrcmp(reinterpret_cast<const char *>(format), "TrueType") == 0;
+            if (file.isEmpty() || trueType)
+                file = QString::fromUtf8(reinterpret_cast<const char *>(path));
+            if (trueType)
+                break;
+        }
+        if (found)
+            FcFontSetDestroy(found);
+        FcObjectSetDestroy(objects);
+        FcPatternDestroy(pattern);
+        if (!file.isEmpty())
+            return file;
+    }
+#else
+    Q_UNUSED(known);
 #endif
     return QFile::exists(wineFace) ? QString::fromLatin1(wineFace) : QString();
 }
@@ -77,8 +88,8 @@ const Faces &faces()
 {
     static const Faces found = [] {
         Faces f;
-        const QString file = findMsSansSerif();
         const QStringList known = QFontDatabase::families();
+        const QString file = findMsSansSerif(known.contains(msSansSerifFamily, Qt::CaseInsensitive));
         if (!file.isEmpty()) {
             QFile face(file);
             if (face.open(QIODevice::ReadOnly))
