@@ -23,10 +23,7 @@ struct Face {
     QList<double> advances(const QString &text) const
     {
         QList<double> result;
-        // Outlines keep their unhinted advances, so rounding never adds up
-        // into gaps inside words; a strike's are whole pixels already.
-        const auto metrics = UiFonts::isStrike(raw) ? QRawFont::SeparateAdvances : QRawFont::UseDesignMetrics;
-        for (const QPointF &advance : raw.advancesForGlyphIndexes(raw.glyphIndexesForString(text), metrics))
+        for (const QPointF &advance : raw.advancesForGlyphIndexes(raw.glyphIndexesForString(text), UiFonts::advancesOf(raw)))
             result << advance.x() + bold;
         return result;
     }
@@ -117,11 +114,18 @@ QSize size(const QFont &font, const QString &text, int width)
     return {static_cast<int>(std::ceil(widest)), designed.lineHeight() * static_cast<int>(laidOut.lines.size())};
 }
 
+bool draws(const QPainter *painter)
+{
+    const QTransform toDevice = painter->deviceTransform();
+    return UiFonts::isInterfaceFont(painter->font()) && painter->font().pointSizeF() > 0
+           && toDevice.type() <= QTransform::TxScale && UiFonts::drawsInPixels(toDevice.m11());
+}
+
 bool draw(QPainter *painter, const QRect &rect, int flags, const QString &text)
 {
     const QFont font = painter->font();
     const QTransform toDevice = painter->deviceTransform();
-    if (!UiFonts::isInterfaceFont(font) || toDevice.type() > QTransform::TxScale || font.pointSizeF() <= 0)
+    if (!draws(painter))
         return false;
     const qreal scale = toDevice.m11();
 
@@ -195,7 +199,7 @@ PixelTextStyle::PixelTextStyle(QStyle *base)
 void PixelTextStyle::drawItemText(QPainter *painter, const QRect &rect, int flags, const QPalette &palette,
                                   bool enabled, const QString &text, QPalette::ColorRole textRole) const
 {
-    if (text.isEmpty() || !UiFonts::isInterfaceFont(painter->font()))
+    if (text.isEmpty() || !PixelText::draws(painter))
         return QProxyStyle::drawItemText(painter, rect, flags, palette, enabled, text, textRole);
     painter->save();
     if (textRole != QPalette::NoRole)

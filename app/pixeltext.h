@@ -13,6 +13,9 @@ namespace PixelText {
 // above 0.
 QSize size(const QFont &font, const QString &text, int width = 0);
 
+// Whether the painter's texts are drawn here.
+bool draws(const QPainter *painter);
+
 // Draws as QStyle::drawItemText does, in the painter's pen; false, drawing
 // nothing, where the font is not the interface face.
 bool draw(QPainter *painter, const QRect &rect, int flags, const QString &text);

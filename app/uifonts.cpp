@@ -127,7 +127,7 @@ double designEm(qreal pointSize)
 double width(const QRawFont &face, const QString &text)
 {
     double sum = 0;
-    for (const QPointF &advance : face.advancesForGlyphIndexes(face.glyphIndexesForString(text)))
+    for (const QPointF &advance : face.advancesForGlyphIndexes(face.glyphIndexesForString(text), advancesOf(face)))
         sum += advance.x();
     return sum;
 }
@@ -203,6 +203,16 @@ QRawFont interfaceFace(qreal pointSize, qreal scale, int step)
 bool isStrike(const QRawFont &face)
 {
     return face.familyName().compare(msSansSerifFamily, Qt::CaseInsensitive) == 0;
+}
+
+QRawFont::LayoutFlags advancesOf(const QRawFont &face)
+{
+    return isStrike(face) ? QRawFont::SeparateAdvances : QRawFont::UseDesignMetrics;
+}
+
+bool drawsInPixels(qreal scale)
+{
+    return scale != 1.0 || !faces().msSansSerif.isEmpty();
 }
 
 QFont outlineFont(qreal pointSize, qreal scale)

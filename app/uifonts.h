@@ -30,6 +30,15 @@ QRawFont interfaceFace(qreal pointSize, qreal scale, int step = 0);
 // Whether the face is one of MS Sans Serif's bitmap strikes.
 bool isStrike(const QRawFont &face);
 
+// The advances a face's letters stand by: a strike's own whole pixels, an
+// outline's unhinted ones, so rounding never adds up into gaps in words.
+QRawFont::LayoutFlags advancesOf(const QRawFont &face);
+
+// Whether interface texts at scale are drawn on device pixels: everywhere
+// but at scale 1 without MS Sans Serif, where Qt draws its stand-in hinted
+// as a whole.
+bool drawsInPixels(qreal scale);
+
 // The outline face at the size interfaceFace draws it at scale, for texts
 // that Qt lays out itself, such as a text box's.
 QFont outlineFont(qreal pointSize, qreal scale);

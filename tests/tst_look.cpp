@@ -43,7 +43,7 @@ class LookTest : public QObject
             const QImage image = widget->grab(inside).toImage();
             const qreal scale = image.devicePixelRatio();
             const QRawFont face = UiFonts::interfaceFace(widget->font().pointSizeF(), scale);
-            const auto metrics = UiFonts::isStrike(face) ? QRawFont::SeparateAdvances : QRawFont::UseDesignMetrics;
+            const auto metrics = UiFonts::advancesOf(face);
             auto *option = qobject_cast<OptionButton *>(widget);
             const QRawFont designed = UiFonts::interfaceFace(widget->font().pointSizeF(), 1);
             const int pitch = std::min(qRound(face.ascent() + face.descent()), int(qRound(designed.ascent() + designed.descent()) * scale));
