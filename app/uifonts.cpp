@@ -1,6 +1,5 @@
 #include "uifonts.h"
 
-#include <QFile>
 #include <QFontDatabase>
 #include <QHash>
 #include <QStringList>
@@ -41,69 +40,33 @@ constexpr char outlineRendering[] = R"(<?xml version="1.0"?>
 </fontconfig>
 )";
 
-// Where MS Sans Serif lies: where fontconfig has it, else in Wine's fonts.
-QString findMsSansSerif(bool known)
-{
-#ifdef KWINDEL_HAVE_FONTCONFIG
-    FcConfigParseAndLoadFromMemory(FcConfigGetCurrent(), reinterpret_cast<const FcChar8 *>(outlineRendering), FcTrue);
-    if (known) {
-        FcPattern *pattern = FcPatternBuild(nullptr, FC_FAMILY, FcTypeString, msSansSerifFamily, nullptr);
-        FcObjectSet *objects = FcObjectSetBuild(FC_FILE, FC_FONTFORMAT, nullptr);
-        FcFontSet *found = FcFontList(nullptr, pattern, objects);
-        QString file;
-        // The TrueType copy first: its character map is Unicode's, where
-        // the .fon files map through code pages.
-        for (int i = 0; found && i < found->nfont; ++i) {
-            FcChar8 *path = nullptr;
-            FcChar8 *format = nullptr;
-            if (FcPatternGetString(found->fonts[i], FC_FILE, 0, &path) != FcResultMatch)
-                continue;
-            const bool trueType = FcPatternGetString(found->fonts[i], FC_FONTFORMAT, 0, &format) == FcResultMatch
-                                  && qstrcmp(reinterpret_cast<const char *>(format), "TrueType") == 0;
-            if (file.isEmpty() || trueType)
-                file = QString::fromUtf8(reinterpret_cast<const char *>(path));
-            if (trueType)
-                break;
-        }
-        if (found)
-            FcFontSetDestroy(found);
-        FcObjectSetDestroy(objects);
-        FcPatternDestroy(pattern);
-        if (!file.isEmpty())
-            return file;
-    }
-#else
-    Q_UNUSED(known);
-#endif
-    return QFile::exists(wineFace) ? QString::fromLatin1(wineFace) : QString();
-}
-
 struct Faces {
-    QByteArray msSansSerif; // the file's bytes, empty where there is none
-    QStringList interface;  // the families asked for, in order
+    QRawFont msSansSerif;  // its first strike; invalid where there is none
+    QStringList interface; // the families asked for, in order
     QString outline;
 };
 
+// MS Sans Serif where fontconfig has it, else from Wine's fonts. Qt knows
+// only its first strike by name; the others are reached through its
+// engine, sized, as the screen's scale needs them.
 const Faces &faces()
 {
     static const Faces found = [] {
+#ifdef KWINDEL_HAVE_FONTCONFIG
+        FcConfigParseAndLoadFromMemory(FcConfigGetCurrent(), reinterpret_cast<const FcChar8 *>(outlineRendering), FcTrue);
+#endif
         Faces f;
         const QStringList known = QFontDatabase::families();
-        const QString file = findMsSansSerif(known.contains(msSansSerifFamily, Qt::CaseInsensitive));
-        if (!file.isEmpty()) {
-            QFile face(file);
-            if (face.open(QIODevice::ReadOnly))
-                f.msSansSerif = face.readAll();
-            if (!known.contains(msSansSerifFamily, Qt::CaseInsensitive))
-                QFontDatabase::addApplicationFontFromData(f.msSansSerif);
-            f.interface = {msSansSerifFamily};
-        } else {
-            f.interface = {msSansSerifFamily, narrowFamily};
+        if (known.contains(msSansSerifFamily, Qt::CaseInsensitive) || QFontDatabase::addApplicationFont(wineFace) >= 0) {
+            QFont face(msSansSerifFamily);
+            face.setPixelSize(13);
+            f.msSansSerif = QRawFont::fromFont(face);
         }
+        const bool present = isStrike(f.msSansSerif);
+        f.interface = present ? QStringList{msSansSerifFamily} : QStringList{msSansSerifFamily, narrowFamily};
         // Liberation Sans is drawn about as wide as MS Sans Serif; the narrow
         // stand-in is drawn larger at other scales in its own shapes.
-        f.outline = (f.msSansSerif.isEmpty() || !known.contains(outlineFamily)) ? f.interface.constLast()
-                                                                                : QString::fromLatin1(outlineFamily);
+        f.outline = present && known.contains(outlineFamily) ? QString::fromLatin1(outlineFamily) : narrowFamily;
         return f;
     }();
     return found;
@@ -157,11 +120,12 @@ int outlinePixels(qreal pointSize, qreal scale)
 
 QRawFont chooseFace(qreal pointSize, qreal scale, int step)
 {
-    const QByteArray &strikes = faces().msSansSerif;
+    const QRawFont &strikes = faces().msSansSerif;
     const double em = designEm(pointSize) * scale;
-    if (!strikes.isEmpty() && step == 0) {
+    if (strikes.isValid() && step == 0) {
         // A strike's em is its ascent; its y-size is its line height.
-        QRawFont strike(strikes, std::round(em * 13.0 / 11.0), QFont::PreferDefaultHinting);
+        QRawFont strike = strikes;
+        strike.setPixelSize(std::round(em * 13.0 / 11.0));
         if (std::abs(strike.ascent() - em) <= strikeTolerance)
             return strike;
     }
@@ -212,7 +176,7 @@ QRawFont::LayoutFlags advancesOf(const QRawFont &face)
 
 bool drawsInPixels(qreal scale)
 {
-    return scale != 1.0 || !faces().msSansSerif.isEmpty();
+    return scale != 1.0 || faces().msSansSerif.isValid();
 }
 
 QFont outlineFont(qreal pointSize, qreal scale)
