@@ -24,12 +24,14 @@ private slots:
     void initTestCase()
     {
         m_printer = isRoot() && QFile::exists("/usr/lib/cups/backend/kwindel-keep") && m_jobs.mkpath(".")
-                    && run("lpadmin", {"-p", m_queue, "-v", "kwindel-keep:" + m_jobs.path(), "-E"});
+                    && run("lpadmin", {"-p", m_queue, "-v", "kwindel-keep:" + m_jobs.path(), "-E"})
+                    && run("lpadmin", {"-p", m_queue + "L", "-v", "kwindel-keep:" + m_jobs.path(), "-E", "-P", "/var/spool/kwindel-test/letter.ppd"});
         qputenv("LPDEST", m_queue.toLocal8Bit());
     }
     void cleanupTestCase()
     {
         run("lpadmin", {"-x", m_queue});
+        run("lpadmin", {"-x", m_queue + "L"});
         QDir(m_jobs).removeRecursively();
     }
     void init()
@@ -131,6 +133,15 @@ private slots:
         QVERIFY2(info.contains("Title:           Kwindel\n") && info.contains("Pages:           1\n"), info); // the queue shows the title
         // Every printed word with its box in points, a line each.
         compareGolden(run("sh", {"-c", "pdftotext -bbox \"$0\" - | grep '<word '", job}).value_or(""), "printed-words.txt");
+        // A queue whose default is Letter, printable from 18, 36 pt: Letter,
+        // the words placed from that corner.
+        qputenv("LPDEST", (m_queue + "L").toLocal8Bit());
+        click(quiz.form.get(), "cmdprint");
+        qputenv("LPDEST", m_queue.toLocal8Bit());
+        QTRY_COMPARE_WITH_TIMEOUT(jobs().size(), before.size() + 3, 20000);
+        QCOMPARE(run("sh", {"-c", "pdfinfo \"$0\" | grep 'Page size'; pdftotext -bbox \"$0\" - | grep -m2 '<word ' | "
+                                  "awk -F'\"' '{printf \"%.0f %.0f\\n\", $2, $4}'", m_jobs.filePath(jobs().last())}).value_or(""),
+                 "Page size:       612 x 792 pts (letter)\n98 86\n18 97\n");
     }
 
     // A fault is a variable of this process's environment (VAR=value), or
