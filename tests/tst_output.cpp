@@ -1,7 +1,8 @@
 #include "support/kwindeltest.h"
-
+#include "resultpage.h"
 
 #include <cups/cups.h>
+#include <sys/fsuid.h>
 
 // The output page's commands through the real main window. "Opslaan in een
 // bestand": the page as bytes and as a browser reads it, handed to the
@@ -104,6 +105,24 @@ private slots:
         click(quiz.form.get(), "cmdSave");
         QCOMPARE(readFile(m_page), before);
         QTRY_COMPARE(opened().size(), 2); // the failed save opened nothing
+    }
+
+    // An ordinary user (nobody) may write the page but not its folder: the
+    // page is rewritten in place.
+    void pageOpenToUserIsRewrittenInClosedFolder()
+    {
+        if (!isRoot())
+            QSKIP("needs root to act as another user");
+        QVERIFY(run("sh", {"-c", "mount -t tmpfs -o size=256k,mode=555 kwindel-test $0 && seq 999 >$0/Kwindel.htm && "
+                                 "chmod 666 $0/Kwindel.htm", m_folder}));
+        const auto unmount = qScopeGuard([this] { run("umount", {m_folder}); });
+        Quiz quiz;
+        answerAll(quiz, 1, "Sam", "Kim");
+        setfsuid(65534);
+        click(quiz.form.get(), "cmdSave");
+        setfsuid(0);
+        QCOMPARE(quiz.messages, {});
+        QCOMPARE(readFile(m_page), ResultPage::bytes("Kim", quiz.form->resultText()));
     }
 
     void pageWithoutOpenerIsSavedAndSaysWhere()
