@@ -348,6 +348,15 @@ bool frminfo::event(QEvent *event)
     return QWidget::event(event);
 }
 
+void frminfo::changeEvent(QEvent *event)
+{
+    // The window has no minimize button and no task bar entry to come back
+    // by, so a window manager that minimizes it anyway is undone.
+    if (event->type() == QEvent::WindowStateChange && isMinimized())
+        QMetaObject::invokeMethod(this, &QWidget::showNormal, Qt::QueuedConnection);
+    QWidget::changeEvent(event);
+}
+
 void frminfo::paintEvent(QPaintEvent * /*event*/)
 {
     QPainter painter(this);
