@@ -7,6 +7,7 @@
 #include "infocontrols.h"
 #include "modinfo.h"
 #include "pendingerror.h"
+#include "readablecolour.h"
 #include "shell.h"
 #include "systeminfo.h"
 #include "uifonts.h"
@@ -70,10 +71,12 @@ void setWrappedCaption(QLabel *label, const QString &caption)
     label->resize(label->width(), label->heightForWidth(label->width()));
 }
 
+// The designed colour, or where a theme's face makes it hard to read, one
+// near it that reads.
 void setTextColour(QWidget *widget, const QColor &text)
 {
     QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, text);
+    palette.setColor(QPalette::WindowText, ReadableColour::on(palette, text));
     widget->setPalette(palette);
 }
 

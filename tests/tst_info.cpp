@@ -1,6 +1,7 @@
 #include "support/kwindeltest.h"
 #include "modinfo.h"
 #include "pendingerror.h"
+#include "readablecolour.h"
 
 #include <QDialog>
 #include <QLabel>
@@ -107,6 +108,27 @@ private slots:
         QVERIFY(info->isEnabled());
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!info->findChild<QDialog *>());
+    }
+
+    // Every text of both windows reads (4.5:1) on a standard, a dark and a
+    // high-contrast face; on the standard one the links keep their dark red.
+    void textsReadOnEveryFace()
+    {
+        const QPalette standard = QApplication::palette();
+        for (const QPalette &face : {standard, QPalette(QColor(50, 50, 50)), QPalette(Qt::black)}) {
+            QApplication::setPalette(face);
+            Quiz quiz;
+            frminfo *info = openFrom(quiz);
+            for (const QWidget *window : {static_cast<QWidget *>(quiz.form.get()), static_cast<QWidget *>(info)})
+                for (const QWidget *w : window->findChildren<QWidget *>())
+                    QVERIFY2(!w->isEnabled() || ReadableColour::contrast(w->palette().color(w->foregroundRole()),
+                                                                         w->palette().color(w->backgroundRole())) >= 4.5,
+                             qPrintable(w->objectName()));
+            QCOMPARE(control(info, "lblsite(1)")->palette().color(QPalette::WindowText) == QColor(192, 0, 0),
+                     face == standard);
+            QApplication::closeAllWindows();
+        }
+        QApplication::setPalette(standard);
     }
 
     // Long use leaves nothing behind: after 500 info-window cycles and 2,000
