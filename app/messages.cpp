@@ -13,17 +13,19 @@ namespace Messages {
 
 namespace {
 
-// The window manager draws the caption beside the window's icon and up to
-// three buttons; its title font is bolder than the interface font.
-constexpr int titleBarItems = 4;
+// Title bars centre the caption, with up to three buttons at one side
+// (openbox and Qt's own Wayland title bar show minimize, maximize and close
+// on a box) and the icon at the other: the caption needs the buttons' room
+// on both sides. Their title font is bolder than the interface font.
+constexpr int titleBarButtons = 3;
 
 // The width the whole caption needs in the title bar.
 int captionWidth(const QMessageBox &box)
 {
     QFont font = QApplication::font("QMdiSubWindowTitleBar");
     font.setBold(true);
-    const int item = box.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &box);
-    return QFontMetrics(font).horizontalAdvance(box.windowTitle()) + (titleBarItems + 1) * item;
+    const int button = box.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &box);
+    return QFontMetrics(font).horizontalAdvance(box.windowTitle()) + (2 * titleBarButtons + 1) * button;
 }
 
 Recorder &recorder()
