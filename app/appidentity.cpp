@@ -4,7 +4,7 @@
 
 #include "utf8.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 
 void applyApplicationIdentity()
 {
@@ -14,6 +14,8 @@ void applyApplicationIdentity()
                                                 .arg(AppInfo::versionMajor)
                                                 .arg(AppInfo::versionMinor)
                                                 .arg(AppInfo::versionRevision));
+    // Docks match the windows (Wayland's app id) to the menu entry by it.
+    QGuiApplication::setDesktopFileName(fromUtf8(AppInfo::desktopId));
 }
 
 QString applicationTitle()

@@ -7,6 +7,7 @@
 #include "infocontrols.h"
 #include "modinfo.h"
 #include "pendingerror.h"
+#include "readablecolour.h"
 #include "shell.h"
 #include "systeminfo.h"
 #include "pixeltext.h"
@@ -79,10 +80,12 @@ void setWrappedCaption(QLabel *label, const QString &caption)
     label->resize(label->width(), PixelText::size(label->font(), caption, label->width()).height());
 }
 
+// The designed colour, or where a theme's face makes it hard to read, one
+// near it that reads.
 void setTextColour(QWidget *widget, const QColor &text)
 {
     QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, text);
+    palette.setColor(QPalette::WindowText, ReadableColour::on(palette, text));
     widget->setPalette(palette);
 }
 
@@ -356,6 +359,15 @@ bool frminfo::event(QEvent *event)
     if (event->type() == QEvent::WindowActivate)
         Form_Activate();
     return QWidget::event(event);
+}
+
+void frminfo::changeEvent(QEvent *event)
+{
+    // The window has no minimize button and no task bar entry to come back
+    // by, so a window manager that minimizes it anyway is undone.
+    if (event->type() == QEvent::WindowStateChange && isMinimized())
+        QMetaObject::invokeMethod(this, &QWidget::showNormal, Qt::QueuedConnection);
+    QWidget::changeEvent(event);
 }
 
 void frminfo::paintEvent(QPaintEvent * /*event*/)

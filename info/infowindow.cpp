@@ -14,6 +14,7 @@ void openInfoWindow()
         window->Form_Load();
         window->placeCentred();
     }
+    window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
     window->show();
     window->raise();
     window->activateWindow();

@@ -52,6 +52,10 @@ QString printResult(const QString &name, const QString &resultText, const QStrin
         return cause + u' ' + QLatin1StringView(notPrinted);
     }
     QPrinter printer(target, QPrinter::HighResolution);
+    // Qt keeps its own A4 wherever the printer also takes A4; the job goes
+    // on the printer's default paper instead.
+    if (const QPageSize paper = target.defaultPageSize(); paper.isValid())
+        printer.setPageSize(paper);
     printer.setDocName(title);
     TwipsPrinter sheet(&printer);
     const bool printed = ResultSheet::print(sheet, name, resultText);

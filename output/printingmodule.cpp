@@ -1,5 +1,6 @@
 #include "printingmodule.h"
 
+#include <QCoreApplication>
 #include <QLibrary>
 
 namespace {
@@ -18,8 +19,9 @@ constexpr PrintingModule missing{
 const PrintingModule &printingModule()
 {
     static const PrintingModule *const module = [] {
-        // By its plain name: the program's run path holds the folder it is in.
-        QLibrary library(QStringLiteral("kwindel_print"));
+        // Beside the program and nowhere else: a search by plain name would
+        // try the folders of the library path too.
+        QLibrary library(QCoreApplication::applicationDirPath() + QStringLiteral("/kwindel_print"));
         const auto entry = reinterpret_cast<decltype(&kwindelPrintingModule)>(library.resolve("kwindelPrintingModule"));
         return entry ? entry() : &missing;
     }();

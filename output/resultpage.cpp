@@ -61,6 +61,10 @@ QByteArray bytes(const QString &name, const QString &resultText)
 QString write(const QString &path, const QByteArray &bytes)
 {
     QSaveFile file(path);
+    // Where the folder is closed to the user but the page is not, the page
+    // is rewritten in place, at the cost of a half-written page if the
+    // writing fails midway.
+    file.setDirectWriteFallback(true);
     // Unbuffered, so a full disk shows in write() with its reason; commit()
     // would clear it.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))

@@ -16,7 +16,8 @@ QString pathInFolder(const QString &folderText, QChar separator = QDir::separato
 // The whole file: four lines, each ended by CR LF, in pure ASCII.
 QByteArray bytes(const QString &name, const QString &resultText);
 
-// Replaces the file atomically. Returns an empty text on success, otherwise
+// Replaces the file atomically, or rewrites it in place where only the
+// file, not its folder, may be written. Returns an empty text on success, otherwise
 // the reason, in Dutch, for the user.
 QString write(const QString &path, const QByteArray &bytes);
 

@@ -7,6 +7,7 @@
 #include "infowindow.h"
 #include "messages.h"
 #include "optionbutton.h"
+#include "optiongroupkeys.h"
 #include "output.h"
 #include "phrases.h"
 #include "pixeltext.h"
@@ -173,6 +174,7 @@ void Form1::setupConnections()
                     (this->*handler)(static_cast<qint16>(i));
             });
         }
+        new OptionGroupKeys(buttons, this);
     };
     connectOptions(optHkleur, &Form1::optHkleur_Click);
     connectOptions(optDFeest, &Form1::optDFeest_Click);

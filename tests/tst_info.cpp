@@ -1,6 +1,7 @@
 #include "support/kwindeltest.h"
 #include "modinfo.h"
 #include "pendingerror.h"
+#include "readablecolour.h"
 
 #include <QDialog>
 #include <QLabel>
@@ -77,7 +78,9 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(info));
         QCOMPARE(info->grab().toImage(), first);
         QCOMPARE(info->windowTitle(), "Info   [2.0]");
-        QCOMPARE(openFrom(quiz), info); // About... again: the one window
+        info->showMinimized();
+        QCOMPARE(openFrom(quiz), info); // About... again: the one window, restored
+        QVERIFY(!info->isMinimized());
         QCOMPARE(std::ranges::count_if(QApplication::topLevelWidgets(), &QWidget::isVisible), 2);
 
         QPointer<frminfo> closing(info);
@@ -105,6 +108,23 @@ private slots:
         QVERIFY(info->isEnabled());
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!info->findChild<QDialog *>());
+    }
+
+    // Every text of both windows reads (4.5:1) on a standard, a dark and a
+    // high-contrast face; on the standard one the links keep their dark red.
+    void textsReadOnEveryFace()
+    {
+        const QPalette standard = QApplication::palette();
+        for (const QPalette &face : {QPalette(QColor(50, 50, 50)), QPalette(Qt::black), standard}) { // the last one stays
+            QApplication::setPalette(face);
+            Quiz quiz;
+            frminfo *info = openFrom(quiz);
+            for (const QWidget *w : QApplication::allWidgets()) // both windows'
+                QVERIFY2(!w->isEnabled() || ReadableColour::contrast(w->palette().color(w->foregroundRole()),
+                                                                     w->palette().color(w->backgroundRole())) >= 4.5, qPrintable(w->objectName()));
+            QCOMPARE(control(info, "lblsite(1)")->palette().color(QPalette::WindowText) == QColor(192, 0, 0), face == standard);
+            QApplication::closeAllWindows();
+        }
     }
 
     // Long use leaves nothing behind: after 500 info-window cycles and 2,000

@@ -54,6 +54,12 @@ private slots:
     {
         Quiz quiz;
         QWidget *form = quiz.form.get();
+        // Arrows step round the options side by side and choose each they reach.
+        control(form, "optHkleur(0)")->setFocus();
+        for (Qt::Key key : {Qt::Key_Down, Qt::Key_Right, Qt::Key_Up})
+            press(key);
+        quiz.form->RunEnd();
+        QVERIFY(focus() == "optHkleur(1)" && quiz.form->resultText().startsWith("Je bent lief\r\n"));
         // Qt presses a button 100 ms after its access key; a click in between
         // moves first, and the late press meets a disabled button.
         forward(*quiz.form);

@@ -1,18 +1,21 @@
 # An installed copy as the desktop, a user and a screen reader meet it.
 # Run under an X server and a private D-Bus session: installed.py BUILD_DIR
-import os, subprocess, sys, tempfile, time
+import os, shlex, subprocess, sys, tempfile, time
 import pyatspi
 
 root = tempfile.mkdtemp(prefix="kwindel-install-")
 share, app_id = root + "/share", "example.vexlo.Kwindel"
 subprocess.run(["cmake", "--install", sys.argv[1], "--prefix", root], check=True, stdout=subprocess.DEVNULL)
+for f in (sys.argv[1] + "/kwindel", root + "/bin/kwindel", sys.argv[1] + "/libkwindel_print.so"):  # no run path
+    assert "PATH" not in subprocess.run(["readelf", "-d", f], capture_output=True, text=True, check=True).stdout, f
 assert all(os.path.isfile(f"{share}/icons/hicolor/{n}x{n}/apps/kwindel.png") for n in (16, 32, 48, 64, 128))
 subprocess.run(["desktop-file-validate", f"{share}/applications/{app_id}.desktop"], check=True)
 subprocess.run(["appstreamcli", "validate", "--no-net", f"{share}/metainfo/{app_id}.metainfo.xml"], check=True)
 stand_in = os.path.dirname(__file__) + "/../support/bin"  # the tests' xdg-open, so nothing real opens
 env = dict(os.environ, PATH=stand_in + ":" + os.environ["PATH"], KWINDEL_OPENED=root + "/opened",
            QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
-program = subprocess.Popen([root + "/bin/kwindel"], env=env)
+entry = dict(line.split("=", 1) for line in open(f"{share}/applications/{app_id}.desktop").read().splitlines()[1:])
+program = subprocess.Popen(shlex.split(entry["Exec"]), env=env)  # its bin folder is not on PATH
 
 
 def until(what, probe):
@@ -60,6 +63,8 @@ def spoken(win):
 
 try:
     main = until("the main window", lambda: window("Kwindel"))
+    wm_class = subprocess.run(["xprop", "-name", "Kwindel", "WM_CLASS"], capture_output=True, text=True).stdout
+    assert wm_class.endswith(f', "{entry["StartupWMClass"]}"\n'), wm_class  # how a dock finds the window's entry
     forward = until("its buttons", lambda: named(main, "Verder")).queryAction()
     assert forward.getDescription(0) == "Zet de actie in werking"  # Qt's own text, in Dutch
     said = spoken(main)

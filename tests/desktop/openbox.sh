@@ -30,6 +30,9 @@ allowed=$(xprop -id "$info" _NET_WM_ALLOWED_ACTIONS)
 read -r x y w h < <(xwininfo -id "$info" | awk '/Absolute upper-left [XY]|Width|Height/ {printf "%s ", $NF} END {print ""}')
 (( x + w / 2 - 640 <= 2 && 640 - x - w / 2 <= 2 && y + h / 2 - 512 <= 21 && 512 - y - h / 2 <= 2 )) ||
     fail "info window not centred: $x,$y ${w}x$h"
+# With no minimize button and no task bar entry, a minimized info window is restored.
+xdotool windowminimize "$info" sleep 0.3
+wait_for "xprop -id $info WM_STATE | grep -q Normal"
 before=$(shot)
 xdotool mousemove --window "$main" 112 5 click 1 # the page frame's caption
 wait_for "on_top $main"
