@@ -176,7 +176,13 @@ QRawFont::LayoutFlags advancesOf(const QRawFont &face)
 
 bool drawsInPixels(qreal scale)
 {
+#ifdef KWINDEL_HAVE_FONTCONFIG
     return scale != 1.0 || faces().msSansSerif.isValid();
+#else
+    // Windows draws its own MS Sans Serif through GDI.
+    Q_UNUSED(scale);
+    return false;
+#endif
 }
 
 QFont outlineFont(qreal pointSize, qreal scale)

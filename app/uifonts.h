@@ -34,9 +34,9 @@ bool isStrike(const QRawFont &face);
 // outline's unhinted ones, so rounding never adds up into gaps in words.
 QRawFont::LayoutFlags advancesOf(const QRawFont &face);
 
-// Whether interface texts at scale are drawn on device pixels: everywhere
-// but at scale 1 without MS Sans Serif, where Qt draws its stand-in hinted
-// as a whole.
+// Whether interface texts at scale are drawn on device pixels: where
+// fontconfig picks the fonts, everywhere but at scale 1 without MS Sans
+// Serif, where Qt draws its stand-in hinted as a whole.
 bool drawsInPixels(qreal scale);
 
 // The outline face at the size interfaceFace draws it at scale, for texts
