@@ -3,6 +3,7 @@
 #include "uifonts.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QGlyphRun>
 #include <QPainter>
 
@@ -101,6 +102,9 @@ Text layOut(const Face &face, QString text, int flags, double width)
 
 QSize size(const QFont &font, const QString &text, int width)
 {
+    if (!UiFonts::drawsInPixels(1.0)) // Qt draws it
+        return QFontMetrics(font).boundingRect(QRect(0, 0, width > 0 ? width : 1 << 20, 1 << 20),
+                                               width > 0 ? Qt::TextWordWrap : 0, text).size();
     const Face designed = faceFor(font, 1.0);
     const Text laidOut = layOut(designed, text, width > 0 ? Qt::TextWordWrap : 0, width);
     // The larger strikes run a pixel or two wider than their scale: the
