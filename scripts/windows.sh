@@ -200,8 +200,8 @@ make_installer() {
     local files=$out/installer-files.nsh remove=$out/installer-remove.nsh f d
     (
         cd "$deployed"
-        find . -type d | sed 's|^\.||; s|^/||' | while read -r d; do
-            printf 'SetOutPath "$INSTDIR\\%s"\nFile "%s/%s/*.*"\n' "${d//\//\\}" "$deployed" "$d"
+        find . -type d | sed 's|^\.||' | while read -r d; do
+            printf 'SetOutPath "$INSTDIR%s"\nFile "%s%s/*.*"\n' "${d//\//\\}" "$deployed" "$d"
         done >"$files"
         find . -type f | sed 's|^\./||' | while read -r f; do printf 'Delete "$INSTDIR\\%s"\n' "${f//\//\\}"; done >"$remove"
         find . -mindepth 1 -depth -type d | sed 's|^\./||' | while read -r d; do printf 'RMDir "$INSTDIR\\%s"\n' "${d//\//\\}"; done >>"$remove"
@@ -254,7 +254,7 @@ start_cups() {
     for f in /usr/lib/cups/*; do [[ $f == */backend ]] || ln -s "$f" "$c/bin/"; done
     printf '%s\n' '#!/bin/sh' \
         '[ $# -eq 0 ] && { echo "direct keep \"Unknown\" \"keeps each job\""; exit 0; }' \
-        'cat "${6:--}" >"${DEVICE_URI#keep:}/job-$1.ps"' >"$c/bin/backend/keep"
+        'd=${DEVICE_URI#keep:}; cat "${6:--}" >"$d/.job-$1" && mv "$d/.job-$1" "$d/job-$1.ps"' >"$c/bin/backend/keep"
     chmod 0700 "$c/bin/backend/keep"
     printf '%s\n' "ServerRoot $c" "RequestRoot $c/spool" "CacheDir $c/cache" "StateDir $c/state" "TempDir $c/tmp" \
         "ServerBin $c/bin" "ErrorLog $c/log/error_log" "AccessLog $c/log/access_log" "PageLog $c/log/page_log" \
