@@ -77,7 +77,7 @@ qt_options=(
     -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake
     -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF
     -DFEATURE_gui=ON -DFEATURE_widgets=ON -DFEATURE_printsupport=ON
-    -DFEATURE_opengl=OFF -DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_dbus=OFF
+    -DINPUT_opengl=no -DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_dbus=OFF
     -DFEATURE_xml=OFF -DFEATURE_testlib=OFF -DFEATURE_concurrent=OFF
     -DFEATURE_style_windows=ON -DFEATURE_style_windowsvista=ON
     -DFEATURE_png=ON -DFEATURE_jpeg=ON -DFEATURE_ico=ON -DFEATURE_gif=OFF
@@ -105,7 +105,8 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 # toolchain, the compilers and the host Qt.
 qt_key() {
     local uris
-    uris=$(apt-get source --print-uris -qq qt6-base)
+    # the source of the host Qt's own version: its tools build this Qt
+    uris=$(apt-get source --print-uris -qq "qt6-base=$(dpkg-query -W -f='${Version}' qt6-base-dev)")
     qt_version=$(sed -n "s/.*qt6-base_\([^']*\)\.dsc.*/\1/p" <<<"$uris")
     [[ -n $qt_version ]] || { echo "no qt6-base source package found" >&2; return 1; }
     {
@@ -143,6 +144,7 @@ build_qt() {
         -DCMAKE_TOOLCHAIN_FILE="$prefix/toolchain-mingw.cmake" -DCMAKE_INSTALL_PREFIX="$prefix"
     nice -n 10 cmake --build "$build" --parallel 2
     cmake --install "$build"
+    ls "$prefix"/plugins/{platforms/qwindows,styles/qwindowsvistastyle,imageformats/qjpeg}.dll
     touch "$prefix/.complete"   # only a whole build counts as cached
     rm -rf "$src" "$build"
 }
@@ -168,7 +170,8 @@ mingw_runtime=(/usr/lib/gcc/x86_64-w64-mingw32/12-posix/{libstdc++-6,libgcc_s_se
 
 build_kwindel() {
     cmake -S . -B "$out" -G Ninja -DCMAKE_BUILD_TYPE=Release -DKWINDEL_TESTS=OFF -DKWINDEL_WERROR=ON \
-        -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake"
+        -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake" \
+        -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake
     nice -n 10 cmake --build "$out"
 }
 
@@ -298,4 +301,4 @@ start_wine() {
 }
 
 step "Preparing Wine" start_wine
-step "Testing under Wine" tests/windows/wine.sh "$setup" "$scratch/layered.exe"
+step "Testing under Wine" env LC_ALL=C.UTF-8 tests/windows/wine.sh "$setup" "$scratch/layered.exe"

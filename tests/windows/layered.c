@@ -7,14 +7,10 @@ static BOOL CALLBACK report(HWND window, LPARAM unused)
 {
     wchar_t title[5];
     BYTE alpha = 0;
-    (void)unused;
     if (GetWindowTextW(window, title, 5) && !wcscmp(title, L"Info") && IsWindowVisible(window)
         && GetLayeredWindowAttributes(window, NULL, &alpha, NULL))
         printf("%lx %u\n", (unsigned long)(GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_LAYERED), alpha);
-    return TRUE;
+    return unused || TRUE;
 }
 
-int main(void)
-{
-    return !EnumWindows(report, 0);
-}
+int main(void) { return !EnumWindows(report, 0); }
