@@ -28,7 +28,7 @@ own=([1]="Zoë" [4]="Noël" [9]="Łódź")
 # Keys of their own for the letters beyond ASCII: keys that xdotool maps while typing reach Wine too late.
 free=($(xmodmap -pke | awk 'NF == 3 {print $2}')) i=0
 for c in $(grep -o '[^ -~]' <<<"${other[*]}${own[*]}" | sort -u); do xmodmap -e "keycode ${free[i++]} = $(printf 'U%04X' "'$c")"; done
-for k in 4 9 1; do
+for k in ${KWINDEL_WINE_USERS-4 9 1}; do
     (cd "$dir" && wine kwindel.exe; echo $? >"$dir/status") &
     win=$(timeout 30 xdotool search --sync --onlyvisible --name '^Kwindel$' | head -1) && xdotool windowactivate --sync "$win"
     for page in optHkleur:2 optDFeest:4 optKleur:4 optHobby:3 optWinkel:2 cmbStad:3 optStrand:2 cmbMonth:12 optThuis:2; do
