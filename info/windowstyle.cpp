@@ -48,8 +48,7 @@ void QtApi::SetLayeredWindowAttributes(Handle window, quint32 /*colourKey*/, qui
 
 Api &current()
 {
-    static QtApi qtApi;
-    return installed() ? *installed() : qtApi;
+    return installed() ? *installed() : systemApi();
 }
 
 Api *install(Api *api)

@@ -50,8 +50,12 @@ public:
     void SetLayeredWindowAttributes(Handle window, quint32 colourKey, quint8 alpha, quint32 flags) override;
 };
 
-// The one in use; QtApi unless a test installed another. Returns the
-// previous one; nullptr puts QtApi back.
+// The system's own: user32 on Windows (windowstyle_win.cpp), QtApi
+// elsewhere (windowstyle_qt.cpp).
+Api &systemApi();
+
+// The one in use; the system's own unless a test installed another.
+// Returns the previous one; nullptr puts the system's own back.
 Api &current();
 Api *install(Api *api);
 

@@ -14,9 +14,8 @@ packages=(
     cups cups-client cups-bsd poppler-utils chromium
     # Qt's own texts in Dutch
     qt6-translations-l10n
-    # the desktop: install checks, a screen reader's view, a window manager, Windows resources
+    # the desktop: install checks, a screen reader's view, a window manager
     desktop-file-utils appstream at-spi2-core python3-pyatspi dbus openbox xdotool imagemagick
-    binutils-mingw-w64-x86-64
     # the sanitized suite runs under a session bus; the page fuzzer is built with clang
     dbus-daemon clang-14 libclang-rt-14-dev
 )

@@ -5,4 +5,5 @@
 set -e
 cd "$(dirname "$0")/../.."
 cmake --build build
-cd build && KWINDEL_REGENERATE=1 ctest -R 'tst_|desktop_(installed|windres)' --output-on-failure
+[ ! -e build-windows/kwindel.exe ] || x86_64-w64-mingw32-windres -i build-windows/kwindel.exe -O rc -o tests/golden/kwindel-resources.rc
+cd build && KWINDEL_REGENERATE=1 ctest -R 'tst_|desktop_installed' --output-on-failure

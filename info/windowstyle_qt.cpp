@@ -1,0 +1,11 @@
+#include "windowstyle.h"
+
+namespace WindowStyle {
+
+Api &systemApi()
+{
+    static QtApi api;
+    return api;
+}
+
+} // namespace WindowStyle

@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# The Windows program under Wine, as its installer leaves it: wine.sh SETUP.EXE LAYERED.EXE
+# (scripts/windows.sh prepares Wine, X with openbox and a CUPS queue of its own).
+# Three users answer every page with clicks and keys; their saved pages and
+# the printed sheet are those of the Linux golden files.
+set -euo pipefail
+golden=$(cd "$(dirname "$0")/../golden" && pwd)
+fail() { echo "FAIL: $*" >&2; exit 1; }
+wait_for() { for _ in $(seq 100); do eval "$1" >/dev/null 2>&1 && return; sleep 0.2; done; fail "never: $1"; }
+dir=$WINEPREFIX/drive_c/users/$(id -un)/AppData link="Roaming/Microsoft/Windows/Start Menu/Programs/Kwindel.lnk"
+link=$dir/$link dir=$dir/Local/Programs/Kwindel
+key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Kwindel'
+wine "$1" /S && wineserver -w && entry=$(wine reg query "$key" | tr -d '\r')
+[[ -f $dir/kwindel.exe && -f $dir/kwindel_print.dll && -f $link && $entry == *DisplayIcon*'DisplayName    REG_SZ    Kwindel'*'DisplayVersion    REG_SZ    1.0.0'*'Publisher    REG_SZ    Vexlo'* ]] ||
+    fail "installed: $(ls "$dir") $entry"
+# The version record and icon linked into the program are the reviewed ones.
+x86_64-w64-mingw32-windres -i "$dir/kwindel.exe" -O rc | diff "$golden/kwindel-resources.rc" - || fail "resources"
+
+# A control's centre in its window, from the layout's golden file; page controls lie in a frame at 8,8.
+click() { xdotool mousemove --window "$1" $(awk -v n="$2" -v d="${3:-8}" '$1 == n {split($2, p, ","); split($3, s, "x")
+              print p[1] + int(s[1] / 2) + d, p[2] + int(s[2] / 2) + d; exit}' "$golden/places.txt") click 1 sleep 0.3; }
+# The printed words by lines: where each line starts and, after the first, how far from evenly spaced (the
+# stand-in face has a line height of its own), then its words.
+lines() { awk -F'"' '$4 != y {y = $4; top = n++ ? top : y; step = n == 2 ? y - top : step
+                      printf "\n%.0f %.0f", $2, n == 1 ? y : int(y - top - (n - 1) * step + 0.5)} {split($9, w, "[<>]"); printf " %s", w[2]}'; }
+other=([1]="de buurjongen" [4]="😀" [9]="René Müller")
+own=([1]="Zoë" [4]="Noël" [9]="Łódź")
+# Keys of their own for the letters beyond ASCII: keys that xdotool maps while typing reach Wine too late.
+free=($(xmodmap -pke | awk 'NF == 3 {print $2}')) i=0
+for c in $(grep -o '[^ -~]' <<<"${other[*]}${own[*]}" | sort -u); do xmodmap -e "keycode ${free[i++]} = $(printf 'U%04X' "'$c")"; done
+for k in ${KWINDEL_WINE_USERS-4 9 1}; do
+    (cd "$dir" && wine kwindel.exe; echo $? >"$dir/status") &
+    win=$(timeout 30 xdotool search --sync --onlyvisible --name '^Kwindel$' | head -1) && xdotool windowactivate --sync "$win"
+    for page in optHkleur:2 optDFeest:4 optKleur:4 optHobby:3 optWinkel:2 cmbStad:3 optStrand:2 cmbMonth:12 optThuis:2; do
+        name=${page%:*} n=$((k % ${page#*:}))
+        click "$win" "$name$([[ $name == cmb* ]] || echo "($n)")" # a list opens: n down, then Return
+        [[ $name != cmb* ]] || { for _ in $(seq $n); do xdotool key Down sleep 0.1; done; xdotool key Return; }
+        click "$win" "cmdPrevNext(0)" 0
+    done
+    for box in txtAGeslacht:"${other[k]}" txtNaam:"${own[k]}"; do
+        click "$win" "${box%%:*}" && xdotool type --delay 100 "${box#*:}" && click "$win" "cmdPrevNext(0)" 0
+    done
+    if ((k == 1)); then # the printed sheet: lines where they are on Linux, from the printable area
+        click "$win" cmdprint && wait_for "ls $KWINDEL_JOBS/*.ps" && ps2pdf "$KWINDEL_JOBS"/*.ps "$KWINDEL_JOBS/sheet.pdf"
+        diff <(lines <"$golden/printed-words.txt") <(pdftotext -bbox "$KWINDEL_JOBS/sheet.pdf" - | grep '<word ' | lines) || fail "printed"
+    else # the saved page, byte for byte as on Linux, handed to the shell
+        click "$win" cmdSave && wait_for "grep -q Kwindel.htm $KWINDEL_OPENED" && rm "$KWINDEL_OPENED"
+        sed -n "$((11 * k + 1)),$((11 * k + 11))p" "$golden/saved-pages.htm" | cmp - "$dir/Kwindel.htm" || fail "page $k"
+    fi
+    # the info window, layered with alpha 200 as user32 has it
+    ((k != 4)) || { click "$win" cmdInfo 0 && wait_for "[[ \$(wine '$2' | tr -d '\r') == '80000 200' ]]"; }
+    ((k != 4)) || click "$(xdotool search --onlyvisible --name '^Info' | head -1)" cmdback 0
+    click "$win" cmdEnd && wait_for "[[ \$(cat '$dir/status') == 0 ]]" && rm "$dir/status"
+done
+
+wine "$dir/uninstall.exe" /S && wineserver -w
+[[ ! -e $dir && ! -e $link ]] && ! wine reg query "$key" >/dev/null 2>&1 || fail "left after uninstall: $(ls "$dir")"
