@@ -203,8 +203,10 @@ PixelTextStyle::PixelTextStyle(QStyle *base)
 void PixelTextStyle::drawItemText(QPainter *painter, const QRect &rect, int flags, const QPalette &palette,
                                   bool enabled, const QString &text, QPalette::ColorRole textRole) const
 {
+    // Where Qt draws, a line is clipped by its control only, as Windows
+    // clips it: a button's label box is shorter than a line with descenders.
     if (text.isEmpty() || !PixelText::draws(painter))
-        return QProxyStyle::drawItemText(painter, rect, flags, palette, enabled, text, textRole);
+        return QProxyStyle::drawItemText(painter, rect, flags | Qt::TextDontClip, palette, enabled, text, textRole);
     painter->save();
     if (textRole != QPalette::NoRole)
         painter->setPen(QPen(palette.brush(textRole), painter->pen().widthF()));
