@@ -21,7 +21,8 @@ inline constexpr std::string_view linkClose = "</a>";
 // The printed sheet. Positions are twips from the top-left of the printable
 // area; the name and the closing line are indented, the result is not.
 inline constexpr std::string_view printFontName = "comic sans ms";
-// Where Comic Sans MS is missing; the build chooses it (CMakeLists.txt).
+// Where Comic Sans MS is missing, comma-separated; the build chooses them
+// (CMakeLists.txt).
 inline constexpr std::string_view printFontStandIn = KWINDEL_PRINT_FONT_STAND_IN;
 inline constexpr qreal printFontPoints = 10;
 inline constexpr int nameX = 1600;

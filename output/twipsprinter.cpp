@@ -22,12 +22,9 @@ TwipsPrinter::~TwipsPrinter()
     }
 }
 
-void TwipsPrinter::setFontName(const QString &name, const QString &standIn)
+void TwipsPrinter::setFontName(const QString &name, const QString &standIns)
 {
-    QStringList families{name};
-    if (!standIn.isEmpty())
-        families << standIn;
-    m_font.setFamilies(families);
+    m_font.setFamilies(QStringList{name} << standIns.split(u',', Qt::SkipEmptyParts));
 }
 
 void TwipsPrinter::setFontSize(qreal points)

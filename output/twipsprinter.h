@@ -20,7 +20,8 @@ public:
     ~TwipsPrinter(); // a document not ended is aborted, so nothing half-done is queued
     Q_DISABLE_COPY_MOVE(TwipsPrinter)
 
-    void setFontName(const QString &name, const QString &standIn = {});
+    // standIns: faces that stand in where it is missing, comma-separated
+    void setFontName(const QString &name, const QString &standIns = {});
     void setFontSize(qreal points);
     void setX(int twips) { m_x = twips; }
     void setY(int twips) { m_y = twips; }
