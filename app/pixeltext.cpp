@@ -102,9 +102,15 @@ Text layOut(const Face &face, QString text, int flags, double width)
 
 QSize size(const QFont &font, const QString &text, int width)
 {
-    if (!UiFonts::drawsInPixels(1.0)) // Qt draws it
-        return QFontMetrics(font).boundingRect(QRect(0, 0, width > 0 ? width : 1 << 20, 1 << 20),
-                                               width > 0 ? Qt::TextWordWrap : 0, text).size();
+    if (!UiFonts::drawsInPixels(1.0)) {
+        // Qt draws it, and would break "Baby-blauw" at its hyphen; Windows
+        // breaks lines at spaces only, so the widest word sets the width.
+        const QFontMetrics metrics(font);
+        int wrapWidth = width > 0 ? width : 1 << 20;
+        for (const QString &word : text.simplified().split(u' '))
+            wrapWidth = std::max(wrapWidth, metrics.horizontalAdvance(word));
+        return metrics.boundingRect(QRect(0, 0, wrapWidth, 1 << 20), width > 0 ? Qt::TextWordWrap : 0, text).size();
+    }
     const Face designed = faceFor(font, 1.0);
     const Text laidOut = layOut(designed, text, width > 0 ? Qt::TextWordWrap : 0, width);
     // The larger strikes run a pixel or two wider than their scale: the
