@@ -36,6 +36,13 @@ own=([1]="Zoë" [4]="Noël" [9]="Łódź")
 # Keys of their own for the letters beyond ASCII: keys that xdotool maps while typing reach Wine too late.
 free=($(xmodmap -pke | awk 'NF == 3 {print $2}')) i=0
 for c in $(grep -o '[^ -~]' <<<"${other[*]}${own[*]}" | sort -u); do xmodmap -e "keycode ${free[i++]} = $(printf 'U%04X' "'$c")"; done
+# No ink on the first and last rows of an option caption's box: no line of it is cut (Wine draws the
+# interface in Windows' own MS Sans Serif).
+whole() { local x y w h row; read -r x y w h < <(awk -v n="$2" '$1 == n {split($2, p, ","); split($3, s, "x")
+              print p[1] + 22, p[2] + 8, s[1] - 14, s[2]; exit}' "$golden/places.txt")
+    for row in "$y" $((y + h - 1)); do
+        convert "$1" -crop "${w}x1+$x+$row" -colorspace gray -format '%[fx:minima > 0.5]' info: | grep -qx 1 || fail "cut: $2"
+    done; }
 # Names go in by keys; Wine's keyboard gives nothing beyond 16 bits, so an emoji is pasted.
 enter() {
     local s=$1 c i
@@ -52,6 +59,8 @@ for k in ${KWINDEL_WINE_USERS-4 9 1}; do
         name=${page%:*} n=$((k % ${page#*:}))
         click "$win" "$name$([[ $name == cmb* ]] || echo "($n)")" # a list opens: n down, then Return
         [[ $name != cmb* ]] || { for _ in $(seq $n); do xdotool key Down sleep 0.1; done; xdotool key Return; }
+        [[ $k != 4 || $name == cmb* ]] || { import -window "$win" "$KWINDEL_JOBS/page.png"
+            for i in $(seq 0 $((${page#*:} - 1))); do whole "$KWINDEL_JOBS/page.png" "$name($i)"; done; }
         click "$win" "cmdPrevNext(0)" 0
     done
     for box in txtAGeslacht:"${other[k]}" txtNaam:"${own[k]}"; do
