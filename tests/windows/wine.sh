@@ -6,6 +6,9 @@
 set -euo pipefail
 golden=$(cd "$(dirname "$0")/../golden" && pwd)
 fail() { echo "FAIL: $*" >&2; exit 1; }
+# Wine makes and drops X windows while one maps, and a search that meets one fails: search again.
+window() { for _ in $(seq 150); do xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1 | grep . && return; sleep 0.2; done
+           fail "no window $1"; }
 wait_for() { for _ in $(seq 100); do eval "$1" >/dev/null 2>&1 && return; sleep 0.2; done; fail "never: $1"; }
 dir=$WINEPREFIX/drive_c/users/$(id -un)/AppData link="Roaming/Microsoft/Windows/Start Menu/Programs/Kwindel.lnk"
 link=$dir/$link dir=$dir/Local/Programs/Kwindel
@@ -54,7 +57,7 @@ enter() {
 }
 for k in ${KWINDEL_WINE_USERS-4 9 1}; do
     (cd "$dir" && wine kwindel.exe; echo $? >"$dir/status") &
-    win=$(timeout 30 xdotool search --sync --onlyvisible --name '^Kwindel$' | head -1) && xdotool windowactivate --sync "$win"
+    win=$(window '^Kwindel$') && xdotool windowactivate --sync "$win"
     for page in optHkleur:2 optDFeest:4 optKleur:4 optHobby:3 optWinkel:2 cmbStad:3 optStrand:2 cmbMonth:12 optThuis:2; do
         name=${page%:*} n=$((k % ${page#*:}))
         click "$win" "$name$([[ $name == cmb* ]] || echo "($n)")" # a list opens: n down, then Return
@@ -76,7 +79,7 @@ for k in ${KWINDEL_WINE_USERS-4 9 1}; do
     fi
     # the info window, layered with alpha 200 as user32 has it; Wine draws its frame inside the X window
     ((k != 4)) || { click "$win" cmdInfo 0 && wait_for "[[ \$(wine '$2' | tr -d '\r') == '80000 200 '* ]]"; }
-    ((k != 4)) || click "$(xdotool search --onlyvisible --name '^Info' | head -1)" cmdback $(wine "$2" | tr -d '\r' | cut -d' ' -f3-)
+    ((k != 4)) || click "$(window '^Info')" cmdback $(wine "$2" | tr -d '\r' | cut -d' ' -f3-)
     click "$win" cmdEnd && wait_for "[[ \$(cat '$dir/status') == 0 ]]" && rm "$dir/status"
 done
 
