@@ -242,11 +242,16 @@ void PixelTextDelegate::paint(QPainter *painter, const QStyleOptionViewItem &opt
     item.text = text;
     const QRect box = style->subElementRect(QStyle::SE_ItemViewItemText, &item, item.widget);
     const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, item.widget) + 1;
+    // The Vista style paints its selection pale and writes on it in the
+    // text colour; white there could hardly be read.
+    const auto *proxy = qobject_cast<const QProxyStyle *>(style);
+    const bool paleSelection = (proxy ? proxy->baseStyle() : style)->inherits("QWindowsVistaStyle");
     painter->save();
     painter->setFont(item.font);
     style->drawItemText(painter, box.adjusted(margin, 0, -margin, 0), int(item.displayAlignment), item.palette,
                         item.state & QStyle::State_Enabled, text,
-                        item.state & QStyle::State_Selected ? QPalette::HighlightedText : QPalette::Text);
+                        item.state & QStyle::State_Selected && !paleSelection ? QPalette::HighlightedText
+                                                                               : QPalette::Text);
     painter->restore();
 }
 

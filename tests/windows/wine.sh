@@ -46,6 +46,12 @@ whole() { local x y w h row; read -r x y w h < <(awk -v n="$2" '$1 == n {split($
     for row in "$y" $((y + h - 1)); do
         convert "$1" -crop "${w}x1+$x+$row" -colorspace gray -format '%[fx:minima > 0.5]' info: | grep -qx 1 || fail "cut: $2"
     done; }
+# An open list's chosen row is written dark on its pale selection.
+readable() { local X Y x y; eval "$(xdotool mousemove --window "$1" 0 0 getmouselocation --shell | grep '^[XY]=')"
+    read -r x y < <(awk -v n="$2" '$1 == n {split($2, p, ","); split($3, s, "x"); print p[1] + 10, p[2] + s[2] + 10; exit}' \
+                        "$golden/places.txt")
+    import -window root -crop "150x12+$((X + x))+$((Y + y))" -colorspace gray -format '%[fx:minima < 0.3]' info: | grep -qx 1 ||
+        fail "unreadable: $2"; }
 # Names go in by keys; Wine's keyboard gives nothing beyond 16 bits, so an emoji is pasted.
 enter() {
     local s=$1 c i
@@ -61,7 +67,8 @@ for k in ${KWINDEL_WINE_USERS-4 9 1}; do
     for page in optHkleur:2 optDFeest:4 optKleur:4 optHobby:3 optWinkel:2 cmbStad:3 optStrand:2 cmbMonth:12 optThuis:2; do
         name=${page%:*} n=$((k % ${page#*:}))
         click "$win" "$name$([[ $name == cmb* ]] || echo "($n)")" # a list opens: n down, then Return
-        [[ $name != cmb* ]] || { for _ in $(seq $n); do xdotool key Down sleep 0.1; done; xdotool key Return; }
+        [[ $name != cmb* ]] || { ((k != 4)) || readable "$win" "$name"
+            for _ in $(seq $n); do xdotool key Down sleep 0.1; done; xdotool key Return; }
         [[ $k != 4 || $name == cmb* ]] || { import -window "$win" "$KWINDEL_JOBS/page.png"
             for i in $(seq 0 $((${page#*:} - 1))); do whole "$KWINDEL_JOBS/page.png" "$name($i)"; done; }
         click "$win" "cmdPrevNext(0)" 0
