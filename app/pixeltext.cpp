@@ -140,10 +140,14 @@ bool draw(QPainter *painter, const QRect &rect, int flags, const QString &text)
     const qreal scale = toDevice.m11();
 
     const Face designed = faceFor(font, 1.0);
-    const Text laidOut = layOut(designed, text, flags, rect.width());
+    Face face = faceFor(font, scale);
+    // Windows at 120 dots an inch has only the larger strikes: there the
+    // strike of this scale sets the lines, with the room strikes run over.
+    const bool strikeHereOnly = UiFonts::isStrike(face.raw) && !UiFonts::isStrike(designed.raw);
+    const Text laidOut = strikeHereOnly ? layOut(face, text, flags, (rect.width() + 2) * scale)
+                                        : layOut(designed, text, flags, rect.width());
     // One pixel smaller at a time while a line would pass both its box and
     // its width at scale 1.
-    Face face = faceFor(font, scale);
     for (int step = 1; step < 4; ++step) {
         bool fits = true;
         for (const QString &line : laidOut.lines)

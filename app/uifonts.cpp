@@ -19,6 +19,7 @@ constexpr char msSansSerifFamily[] = "MS Sans Serif";
 // Debian's fonts-wine keeps it outside fontconfig's folders.
 constexpr char wineFace[] = "/usr/share/wine/fonts/ms_sans_serif.ttf";
 constexpr char outlineFamily[] = "Liberation Sans";
+constexpr char windowsOutlineFamily[] = "Microsoft Sans Serif"; // MS Sans Serif's outline twin
 constexpr char narrowFamily[] = "Liberation Sans Narrow";
 // The widest of the designed one-line texts against its box: an outline
 // size is chosen so that it is no wider than the strike of scale 1 draws it.
@@ -66,7 +67,10 @@ const Faces &faces()
         f.interface = present ? QStringList{msSansSerifFamily} : QStringList{msSansSerifFamily, narrowFamily};
         // Liberation Sans is drawn about as wide as MS Sans Serif; the narrow
         // stand-in is drawn larger at other scales in its own shapes.
-        f.outline = present && known.contains(outlineFamily) ? QString::fromLatin1(outlineFamily) : narrowFamily;
+        f.outline = narrowFamily;
+        for (const char *family : {outlineFamily, windowsOutlineFamily})
+            if (present && known.contains(family) && f.outline == narrowFamily)
+                f.outline = QString::fromLatin1(family);
         return f;
     }();
     return found;
@@ -123,11 +127,14 @@ QRawFont chooseFace(qreal pointSize, qreal scale, int step)
     const QRawFont &strikes = faces().msSansSerif;
     const double em = designEm(pointSize) * scale;
     if (strikes.isValid() && step == 0) {
-        // A strike's em is its ascent; its y-size is its line height.
-        QRawFont strike = strikes;
-        strike.setPixelSize(std::round(em * 13.0 / 11.0));
-        if (std::abs(strike.ascent() - em) <= strikeTolerance)
-            return strike;
+        // A strike's em is its ascent. FreeType finds a strike by its line
+        // height, Windows by its em.
+        for (const double pixels : {em * 13.0 / 11.0, em}) {
+            QRawFont strike = strikes;
+            strike.setPixelSize(std::round(pixels));
+            if (std::abs(strike.ascent() - em) <= strikeTolerance)
+                return strike;
+        }
     }
     return outlineFace(outlinePixels(pointSize, scale) - step);
 }
@@ -179,9 +186,9 @@ bool drawsInPixels(qreal scale)
 #ifdef KWINDEL_HAVE_FONTCONFIG
     return scale != 1.0 || faces().msSansSerif.isValid();
 #else
-    // Windows draws its own MS Sans Serif through GDI.
-    Q_UNUSED(scale);
-    return false;
+    // Windows draws its own MS Sans Serif through GDI at the designed size;
+    // scaled, Qt would draw glyphs made for the logical size.
+    return scale != 1.0;
 #endif
 }
 
