@@ -20,9 +20,10 @@ wine "$1" /S && wineserver -w && entry=$(wine reg query "$key" | tr -d '\r')
 x86_64-w64-mingw32-windres -i "$dir/kwindel.exe" -O rc | diff "$golden/kwindel-resources.rc" - || fail "resources"
 
 # A control's centre in its window, from the layout's golden file, moved by DX [DY]: page controls lie in a
-# frame at 8,8.
-click() { xdotool mousemove --window "$1" $(awk -v n="$2" -v d="${3:-8}" -v e="${4:-${3:-8}}" '$1 == n {
-              split($2, p, ","); split($3, s, "x"); print p[1] + int(s[1] / 2) + d, p[2] + int(s[2] / 2) + e; exit}' \
+# frame at 8,8. All of it at the screen's scale, in percent.
+pct=100
+click() { xdotool mousemove --window "$1" $(awk -v n="$2" -v d="${3:-8}" -v e="${4:-${3:-8}}" -v f=$pct '$1 == n {
+              split($2, p, ","); split($3, s, "x"); print int((p[1] + int(s[1] / 2) + d) * f / 100), int((p[2] + int(s[2] / 2) + e) * f / 100); exit}' \
               "$golden/places.txt") click 1 sleep 0.3; }
 # The printed words by lines: where each line starts and, after the first, how far from evenly spaced (the
 # stand-in face has a line height of its own), then its words. A letter from another face may sit a little
@@ -41,9 +42,9 @@ free=($(xmodmap -pke | awk 'NF == 3 {print $2}')) i=0
 for c in $(grep -o '[^ -~]' <<<"${other[*]}${own[*]}" | sort -u); do xmodmap -e "keycode ${free[i++]} = $(printf 'U%04X' "'$c")"; done
 # No ink on the first and last rows of an option caption's box: no line of it is cut (Wine draws the
 # interface in Windows' own MS Sans Serif).
-whole() { local x y w h row; read -r x y w h < <(awk -v n="$2" '$1 == n {split($2, p, ","); split($3, s, "x")
-              print p[1] + 22, p[2] + 8, s[1] - 14, s[2]; exit}' "$golden/places.txt")
-    for row in "$y" $((y + h - 1)); do
+whole() { local x y w b row; read -r x y w b < <(awk -v n="$2" -v f=$pct '$1 == n {split($2, p, ","); split($3, s, "x")
+              c = int((p[2] + 8) * f / 100 + 0.99); print int((p[1] + 22) * f / 100), c, int((s[1] - 14) * f / 100), int((p[2] + 8 + s[2]) * f / 100) - 1; exit}' "$golden/places.txt")
+    for row in "$y" "$b"; do
         convert "$1" -crop "${w}x1+$x+$row" -colorspace gray -format '%[fx:minima > 0.5]' info: | grep -qx 1 || fail "cut: $2"
     done; }
 # An open list's chosen row is written dark on its pale selection.
@@ -61,16 +62,19 @@ enter() {
         else xdotool type --delay 100 "$c"; fi
     done
 }
-for k in ${KWINDEL_WINE_USERS-4 9 1}; do
+# Last, one user at 120 dots an inch (scale 1.25), where Windows has only the larger strikes.
+for run in ${KWINDEL_WINE_USERS-4 9 1 9:125}; do
+    k=${run%:*}
+    [[ $run != *:* ]] || { pct=${run#*:} && wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d $((96 * pct / 100)) /f; }
     (cd "$dir" && wine kwindel.exe; echo $? >"$dir/status") &
     win=$(window '^Kwindel$') && xdotool windowactivate --sync "$win"
     for page in optHkleur:2 optDFeest:4 optKleur:4 optHobby:3 optWinkel:2 cmbStad:3 optStrand:2 cmbMonth:12 optThuis:2; do
         name=${page%:*} n=$((k % ${page#*:}))
+        sleep 0.3; [[ $k != 4 && $pct == 100 || $name == cmb* ]] || { import -window "$win" "$KWINDEL_JOBS/page.png"
+            for i in $(seq 0 $((${page#*:} - 1))); do whole "$KWINDEL_JOBS/page.png" "$name($i)"; done; }
         click "$win" "$name$([[ $name == cmb* ]] || echo "($n)")" # a list opens: n down, then Return
         [[ $name != cmb* ]] || { ((k != 4)) || readable "$win" "$name"
             for _ in $(seq $n); do xdotool key Down sleep 0.1; done; xdotool key Return; }
-        [[ $k != 4 || $name == cmb* ]] || { import -window "$win" "$KWINDEL_JOBS/page.png"
-            for i in $(seq 0 $((${page#*:} - 1))); do whole "$KWINDEL_JOBS/page.png" "$name($i)"; done; }
         click "$win" "cmdPrevNext(0)" 0
     done
     for box in txtAGeslacht:"${other[k]}" txtNaam:"${own[k]}"; do
