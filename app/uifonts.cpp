@@ -68,9 +68,12 @@ const Faces &faces()
         // Liberation Sans is drawn about as wide as MS Sans Serif; the narrow
         // stand-in is drawn larger at other scales in its own shapes.
         f.outline = narrowFamily;
-        for (const char *family : {outlineFamily, windowsOutlineFamily})
-            if (present && known.contains(family) && f.outline == narrowFamily)
+        for (const char *family : {outlineFamily, windowsOutlineFamily}) {
+            if (present && known.contains(family)) {
                 f.outline = QString::fromLatin1(family);
+                break;
+            }
+        }
         return f;
     }();
     return found;
