@@ -19,12 +19,13 @@ wine "$1" /S && wineserver -w && entry=$(wine reg query "$key" | tr -d '\r')
 # The version record and icon linked into the program are the reviewed ones.
 x86_64-w64-mingw32-windres -i "$dir/kwindel.exe" -O rc | diff "$golden/kwindel-resources.rc" - || fail "resources"
 
-# A control's centre in its window, from the layout's golden file, moved by DX [DY]: page controls lie in a
-# frame at 8,8. All of it at the screen's scale, in percent.
+# A control's place and size as the layout's golden file has them: x y w h.
+place() { awk -v n="$1" '$1 == n {split($2, p, ","); split($3, s, "x"); print p[1], p[2], s[1], s[2]; exit}' "$golden/places.txt"; }
+# A control's centre in its window, moved by DX [DY]: page controls lie in a frame at 8,8. All of it at the
+# screen's scale, in percent.
 pct=100
-click() { xdotool mousemove --window "$1" $(awk -v n="$2" -v d="${3:-8}" -v e="${4:-${3:-8}}" -v f=$pct '$1 == n {
-              split($2, p, ","); split($3, s, "x"); print int((p[1] + int(s[1] / 2) + d) * f / 100), int((p[2] + int(s[2] / 2) + e) * f / 100); exit}' \
-              "$golden/places.txt") click 1 sleep 0.3; }
+click() { local x y w h d=${3:-8} e=${4:-${3:-8}}; read -r x y w h < <(place "$2")
+    xdotool mousemove --window "$1" $(((x + w / 2 + d) * pct / 100)) $(((y + h / 2 + e) * pct / 100)) click 1 sleep 0.3; }
 # The printed words by lines: where each line starts and, after the first, how far from evenly spaced (the
 # stand-in face has a line height of its own), then its words. A letter from another face may sit a little
 # higher or lower, and touching pieces make one word.
@@ -42,16 +43,15 @@ free=($(xmodmap -pke | awk 'NF == 3 {print $2}')) i=0
 for c in $(grep -o '[^ -~]' <<<"${other[*]}${own[*]}" | sort -u); do xmodmap -e "keycode ${free[i++]} = $(printf 'U%04X' "'$c")"; done
 # No ink on the first and last rows of an option caption's box: no line of it is cut (Wine draws the
 # interface in Windows' own MS Sans Serif).
-whole() { local x y w b row; read -r x y w b < <(awk -v n="$2" -v f=$pct '$1 == n {split($2, p, ","); split($3, s, "x")
-              c = int((p[2] + 8) * f / 100 + 0.99); print int((p[1] + 22) * f / 100), c, int((s[1] - 14) * f / 100), int((p[2] + 8 + s[2]) * f / 100) - 1; exit}' "$golden/places.txt")
-    for row in "$y" "$b"; do
-        convert "$1" -crop "${w}x1+$x+$row" -colorspace gray -format '%[fx:minima > 0.5]' info: | grep -qx 1 || fail "cut: $2"
+whole() { local x y w h row; read -r x y w h < <(place "$2")
+    for row in $((((y + 8) * pct + 99) / 100)) $(((y + 8 + h) * pct / 100 - 1)); do
+        convert "$1" -crop "$(((w - 14) * pct / 100))x1+$(((x + 22) * pct / 100))+$row" -colorspace gray \
+            -format '%[fx:minima > 0.5]' info: | grep -qx 1 || fail "cut: $2"
     done; }
 # An open list's chosen row is written dark on its pale selection.
-readable() { local X Y x y; eval "$(xdotool mousemove --window "$1" 0 0 getmouselocation --shell | grep '^[XY]=')"
-    read -r x y < <(awk -v n="$2" '$1 == n {split($2, p, ","); split($3, s, "x"); print p[1] + 10, p[2] + s[2] + 10; exit}' \
-                        "$golden/places.txt")
-    import -window root -crop "150x12+$((X + x))+$((Y + y))" -colorspace gray -format '%[fx:minima < 0.3]' info: | grep -qx 1 ||
+readable() { local X Y x y w h; eval "$(xdotool mousemove --window "$1" 0 0 getmouselocation --shell | grep '^[XY]=')"
+    read -r x y w h < <(place "$2")
+    import -window root -crop "150x12+$((X + x + 10))+$((Y + y + h + 10))" -colorspace gray -format '%[fx:minima < 0.3]' info: | grep -qx 1 ||
         fail "unreadable: $2"; }
 # Names go in by keys; Wine's keyboard gives nothing beyond 16 bits, so an emoji is pasted.
 enter() {
