@@ -37,11 +37,21 @@ apt_get() { DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get -o DPkg::Lock::T
 
 packages=(
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-tools
-    wine wine64 fonts-wine nsis dpkg-dev
+    wine wine64 fonts-wine fonts-humor-sans nsis dpkg-dev
     cmake ninja-build qt6-base-dev qt6-base-dev-tools qt6-translations-l10n
     xvfb xauth openbox xdotool xclip x11-utils imagemagick cups cups-client poppler-utils
 )
 srclist=/etc/apt/sources.list.d/kwindel-debian-src.sources
+
+# deb-src entries for the machine's own Debian deb entries: the same URIs,
+# suites and components, so any mirror it is set up with serves the source.
+debian_src_entries() {
+    apt-get indextargets --format '$(ORIGIN) $(REPO_URI) $(RELEASE) $(COMPONENT)' 'Created-By: Packages' |
+        awk '$1 == "Debian" && !seen[$2 FS $3 FS $4]++ {
+                 print "Types: deb-src\nURIs: " $2 "\nSuites: " $3 "\nComponents: " $4
+                 print "Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg\n"
+             }'
+}
 
 install_packages() {
     local missing=() p
@@ -50,19 +60,10 @@ install_packages() {
     done
     if [[ ! -e $srclist ]]; then
         # Qt for Windows is built from Debian's source package.
-        "${sudo[@]}" tee "$srclist" >/dev/null <<'EOF'
-Types: deb-src
-URIs: http://deb.debian.org/debian
-Suites: bookworm bookworm-updates
-Components: main
-Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
-
-Types: deb-src
-URIs: http://deb.debian.org/debian-security
-Suites: bookworm-security
-Components: main
-Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
-EOF
+        [[ -n $(debian_src_entries) ]] || apt_get update -qq
+        debian_src_entries | "${sudo[@]}" tee "$srclist.new" >/dev/null
+        [[ -s $srclist.new ]] || { echo "no Debian deb entries in the machine's apt sources" >&2; return 1; }
+        "${sudo[@]}" mv "$srclist.new" "$srclist"
         apt_get update -qq
     elif [[ ${#missing[@]} -gt 0 ]]; then
         apt_get update -qq

@@ -6,6 +6,10 @@
 set -euo pipefail
 golden=$(cd "$(dirname "$0")/../golden" && pwd)
 fail() { echo "FAIL: $*" >&2; exit 1; }
+# The printed sheet is compared in the faces it is drawn in on Windows: without them it is another sheet.
+for face in "Humor Sans:fonts-humor-sans" "Tahoma:fonts-wine"; do
+    [[ -n $(fc-list "${face%%:*}") ]] || fail "missing prerequisite: the face ${face%%:*} (package ${face#*:})"
+done
 # Wine makes and drops X windows while one maps, and a search that meets one fails: search again.
 window() { for _ in $(seq 150); do xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1 | grep . && return; sleep 0.2; done
            fail "no window $1"; }
@@ -32,10 +36,12 @@ click() { local x y w h d=${3:-8} e=${4:-${3:-8}}; read -r x y w h < <(place "$2
 lines() { awk -F'"' '{split($9, w, "[<>]")} n && ($4 - y) ^ 2 < 9 {printf "%s%s", $2 - x < 1 ? "" : " ", w[2]; x = $6; next}
                      {y = $4; x = $6; top = n++ ? top : y; step = n == 2 ? y - top : step; d = n == 1 ? y : y - top - (n - 1) * step
                       printf "\n%d %d %s", $2 + 0.5, d < 0 ? -int(0.5 - d) : int(d + 0.5), w[2]}'; }
-# Lines the same but for a point either way (pdf fonts round their boxes).
-same_lines() { paste -d'|' <(lines <"$1") <(lines <"$2") | awk -F'|' '{split($1, a, " "); split($2, b, " ")
-                   if ((a[1] - b[1]) ^ 2 > 1 || (a[2] - b[2]) ^ 2 > 1 || substr($1, length(a[1] a[2]) + 2) != substr($2, length(b[1] b[2]) + 2)) bad = 1}
-                   END {exit bad + (NR < 10)}' || { diff <(lines <"$1") <(lines <"$2"); false; }; }
+# Lines the same but for a point either way (pdf fonts round their boxes); a failure shows both sides.
+same_lines() { local a=$KWINDEL_JOBS/lines-expected b=$KWINDEL_JOBS/lines-printed
+    lines <"$1" >"$a" && lines <"$2" >"$b"
+    paste -d'|' "$a" "$b" | awk -F'|' '{split($1, a, " "); split($2, b, " ")
+        if ((a[1] - b[1]) ^ 2 > 1 || (a[2] - b[2]) ^ 2 > 1 || substr($1, length(a[1] a[2]) + 2) != substr($2, length(b[1] b[2]) + 2)) bad = 1}
+        END {exit bad + (NR < 10)}' || { diff "$a" "$b"; false; }; }
 other=([1]="de buurjongen" [4]="😀" [9]="René Müller")
 own=([1]="Zoë" [4]="Noël" [9]="Łódź")
 # Keys of their own for the letters beyond ASCII: keys that xdotool maps while typing reach Wine too late.
