@@ -1,0 +1,51 @@
+# The quiz as a user goes through it, sourced by the drivers for X11, Wayland
+# and Wine. A driver defines, in its own terms:
+#   click CONTROL [DX [DY]]  a click on the control's centre, moved by DX, DY;
+#                            page controls lie in a frame at 8,8, the default
+#   key KEY                  one key, by its X keysym name
+#   enter TEXT               text typed into the focused box
+# and may define on_page CONTROL COUNT, called on each choice page before
+# its answer (for checks of what the page shows).
+golden=$(cd "$(dirname "${BASH_SOURCE[0]}")/../golden" && pwd)
+
+# The choice pages: their controls and how many choices each has.
+quiz_pages=(optHkleur:2 optDFeest:4 optKleur:4 optHobby:3 optWinkel:2 cmbStad:3 optStrand:2 cmbMonth:12 optThuis:2)
+# The users the drivers play, by their number in the golden pages: names
+# with letters beyond ASCII, and an emoji.
+other_name=([1]="de buurjongen" [4]="😀" [9]="René Müller")
+own_name=([1]="Zoë" [4]="Noël" [9]="Łódź")
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+# Until CONDITION holds, for up to 20 s.
+wait_for() { for _ in $(seq 100); do eval "$1" >/dev/null 2>&1 && return; sleep 0.2; done; fail "never: $1"; }
+
+# A control's place and size in its window at scale 1, as the layout's golden file has them: x y w h.
+place() {
+    awk -v n="$1" '$1 == n { split($2, p, ","); split($3, s, "x"); print p[1], p[2], s[1], s[2]; exit }' \
+        "$golden/places.txt"
+}
+
+# User K answers every page: choice K modulo the page's count, then the two
+# names; the quiz ends on the output page.
+answer_quiz() {
+    local k=$1 page control count n
+    for page in "${quiz_pages[@]}"; do
+        control=${page%:*} count=${page#*:} n=$((k % count))
+        sleep 0.3
+        if declare -F on_page >/dev/null; then on_page "$control" "$count"; fi
+        if [[ $control == cmb* ]]; then
+            click "$control" # the list opens: n down, then Return
+            if declare -F on_list >/dev/null; then on_list "$control"; fi
+            for _ in $(seq "$n"); do key Down; sleep 0.1; done
+            key Return
+        else
+            click "$control($n)"
+        fi
+        click "cmdPrevNext(0)" 0
+    done
+    click txtAGeslacht && enter "${other_name[k]}" && click "cmdPrevNext(0)" 0
+    click txtNaam && enter "${own_name[k]}" && click "cmdPrevNext(0)" 0
+}
+
+# User K's saved page, as the golden pages have it.
+golden_page() { sed -n "$((11 * $1 + 1)),$((11 * $1 + 11))p" "$golden/saved-pages.htm"; }
