@@ -2,11 +2,13 @@
 #include "form1.h"
 #include "linkaccessibility.h"
 #include "qttranslations.h"
+#include "running.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
+    announceRunning();
     QApplication app(argc, argv);
     applyApplicationIdentity();
     loadQtTranslations(app);

@@ -1,6 +1,6 @@
 ; Kwindel's per-user installer, made by scripts/windows.sh:
 ;   makensis -DVERSION=1.0.0 -DFILES=<nsh> -DREMOVE=<nsh>
-;            -DSIZE_KB=<n> -DICON=<ico> -DOUTFILE=<exe> windows-installer.nsi
+;            -DSIZE_KB=<n> -DICON=<ico> -DOUTFILE=<exe> -DAPP_ID=<id> windows-installer.nsi
 ; The program saves its page beside itself, so it goes where the user may
 ; write without administrator rights: %LOCALAPPDATA%\Programs\Kwindel.
 
@@ -10,6 +10,7 @@ SetCompressor /SOLID lzma
 RequestExecutionLevel user
 
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Kwindel"
+!define RUNNING_MUTEX "Local\${APP_ID}"   ; held by a running kwindel.exe
 
 Name "Kwindel"
 OutFile "${OUTFILE}"
@@ -28,6 +29,36 @@ ShowUninstDetails nevershow
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
 !insertmacro MUI_LANGUAGE "Dutch"
+
+LangString running ${LANG_DUTCH} "Kwindel is nog geopend. Sluit Kwindel en probeer het dan opnieuw."
+LangString stillInUse ${LANG_DUTCH} "Kwindel is in gebruik en is niet verwijderd. Sluit Kwindel en probeer het dan opnieuw."
+LangString removePage ${LANG_DUTCH} "Wilt u ook uw opgeslagen resultaat (Kwindel.htm) verwijderen?"
+
+; A running Kwindel holds its files, and closing it for the user would lose
+; the answers it holds: the user closes it and tries again, or the setup
+; stops and changes nothing. Silently it stops, with exit code 2.
+!macro STOP_WHILE_RUNNING un
+Function ${un}stopWhileRunning
+    again:
+    System::Call 'kernel32::OpenMutexW(i 0x00100000, i 0, w "${RUNNING_MUTEX}") p .r0'
+    StrCmp $0 0 closed
+    System::Call 'kernel32::CloseHandle(p r0)'
+    MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "$(running)" /SD IDCANCEL IDRETRY again
+    SetErrorLevel 2
+    Quit
+    closed:
+FunctionEnd
+!macroend
+!insertmacro STOP_WHILE_RUNNING ""
+!insertmacro STOP_WHILE_RUNNING "un."
+
+Function .onInit
+    Call stopWhileRunning
+FunctionEnd
+
+Function un.onInit
+    Call un.stopWhileRunning
+FunctionEnd
 
 VIProductVersion "${VERSION}.0"
 VIAddVersionKey /LANG=${LANG_DUTCH} "ProductName" "Kwindel"
@@ -54,11 +85,21 @@ Section
     WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoRepair" 1
 SectionEnd
 
-; Only what the installer put there, and the page the program saved.
+; Only what the installer put there. The program goes first: while it runs
+; Windows keeps it, and then nothing else is touched either. The page the
+; user saved is the user's own: removed only when the user says so.
 Section "Uninstall"
     SetShellVarContext current
+    ClearErrors
+    Delete "$INSTDIR\kwindel.exe"
+    IfErrors 0 +4
+        SetErrorLevel 2
+        MessageBox MB_OK|MB_ICONSTOP "$(stillInUse)" /SD IDOK
+        Abort
     !include "${REMOVE}"
-    Delete "$INSTDIR\Kwindel.htm"
+    IfFileExists "$INSTDIR\Kwindel.htm" 0 +3
+        MessageBox MB_YESNO|MB_ICONQUESTION|MB_DEFBUTTON2 "$(removePage)" /SD IDNO IDNO +2
+        Delete "$INSTDIR\Kwindel.htm"
     Delete "$INSTDIR\uninstall.exe"
     RMDir "$INSTDIR"
     Delete "$SMPROGRAMS\Kwindel.lnk"

@@ -164,6 +164,7 @@ fi
 
 # --- Kwindel for Windows ---------------------------------------------------
 version=$(sed -n 's/^project(Kwindel VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+app_id=$(sed -n 's/^set(KWINDEL_APP_ID "\(.*\)")/\1/p' CMakeLists.txt)
 deployed=$out/Kwindel
 setup=$out/Kwindel-$version-win64-setup.exe
 mingw_runtime=(/usr/lib/gcc/x86_64-w64-mingw32/12-posix/{libstdc++-6,libgcc_s_seh-1}.dll
@@ -215,7 +216,7 @@ make_installer() {
     )
     rm -f "$setup"
     makensis -V2 -DVERSION="$version" -DFILES="$files" -DREMOVE="$remove" \
-        -DSIZE_KB="$(du -sk "$deployed" | cut -f1)" -DICON="$root/assets/kwindel.ico" -DOUTFILE="$setup" \
+        -DSIZE_KB="$(du -sk "$deployed" | cut -f1)" -DICON="$root/assets/kwindel.ico" -DOUTFILE="$setup" -DAPP_ID="$app_id" \
         scripts/windows-installer.nsi
     [[ -s $setup ]]
 }

@@ -1,0 +1,3 @@
+#include "running.h"
+
+void announceRunning() {}
