@@ -1,9 +1,12 @@
 #include "messages.h"
 
 #include "appidentity.h"
+#include "pixeltext.h"
+#include "uifonts.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>
+#include <QLabel>
 #include <QLayout>
 #include <QMessageBox>
 #include <QPushButton>
@@ -40,6 +43,13 @@ QMessageBox *createBox(QWidget *parent, const QString &text)
     auto *box = new QMessageBox(QMessageBox::NoIcon, applicationTitle(), text, QMessageBox::Ok, parent);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->button(QMessageBox::Ok)->setIcon({}); // some styles add a tick
+    // In the face of the windows around it, drawn as their texts are; the
+    // text asks for the room that face takes, at every scale.
+    PixelText::installStyle();
+    box->setFont(UiFonts::msSansSerif());
+    auto *label = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
+    label->setTextInteractionFlags(Qt::NoTextInteraction); // selectable text is drawn by Qt
+    label->setMinimumSize(PixelText::size(label->font(), text));
     // As on Windows, the box is wide enough for its whole caption; the box
     // sizes itself to its contents, so the button row asks for the room.
     const QMargins margins = box->layout()->contentsMargins();

@@ -1,5 +1,6 @@
 #include "support/kwindeltest.h"
 
+#include "messages.h"
 #include "optionbutton.h"
 #include "uifonts.h"
 
@@ -7,6 +8,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMessageBox>
 #include <QRegularExpression>
 #include <QTextLayout>
 
@@ -134,6 +136,20 @@ private slots:
         QTest::mouseMove(link, link->rect().center()); // bold under the mouse
         QVERIFY(link->font().bold());
         checkLetters(info);
+    }
+
+    // In the windows' face, with no icon in the box nor on its button.
+    void messageBoxInTheInterfaceFace()
+    {
+        Quiz quiz;
+        std::unique_ptr<QMessageBox> box(Messages::createBox(quiz.form.get(), "Vul een naam in!"));
+        box->show();
+        QVERIFY(QTest::qWaitForWindowExposed(box.get()));
+        QCOMPARE(box->windowTitle(), "Kwindel");
+        for (const QWidget *part : {box->findChild<QWidget *>("qt_msgbox_label"), static_cast<QWidget *>(box->button(QMessageBox::Ok))})
+            QVERIFY(UiFonts::isInterfaceFont(part->font()));
+        look(box.get(), "message.png");
+        checkLetters(box.get());
     }
 };
 

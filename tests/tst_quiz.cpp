@@ -92,15 +92,6 @@ private slots:
         press(Qt::Key_Return);
         QVERIFY(!quiz.form->isVisible());
     }
-
-    // As the desktop draws it: no icon in the box nor on its button.
-    void messageBoxShowsTextAndOkOnly()
-    {
-        std::unique_ptr<QMessageBox> box(Messages::createBox(nullptr, "Vul uw naam in!"));
-        box->show();
-        QCOMPARE(box->windowTitle(), "Kwindel");
-        compareGolden(box->grab().toImage(), "message.png");
-    }
 };
 
 QTEST_MAIN(QuizTest)
