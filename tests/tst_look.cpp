@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QRegularExpression>
 #include <QTextLayout>
@@ -150,6 +151,30 @@ private slots:
             QVERIFY(UiFonts::isInterfaceFont(part->font()));
         look(box.get(), "message.png");
         checkLetters(box.get());
+    }
+
+    // A window moved to a screen of another scale draws its name boxes as a
+    // window opened there does, and as before when it comes back.
+    void nameBoxesFollowTheirScreen()
+    {
+        const QList<QScreen *> screens = QGuiApplication::screens();
+        if (screens.size() != 2)
+            QSKIP("needs the two screens of support/two-screens.json");
+        const auto nameBox = [](Quiz &quiz) {
+            auto *box = control<QLineEdit>(quiz.form.get(), "txtNaam");
+            box->setText("Zoë Łódź");
+            return box->grab().toImage();
+        };
+        Quiz there;
+        there.form->windowHandle()->setScreen(screens[1]);
+        forward(*there.form, 10);
+        Quiz moved;
+        forward(*moved.form, 10);
+        const QImage before = nameBox(moved);
+        moved.form->windowHandle()->setScreen(screens[1]);
+        QCOMPARE(nameBox(moved), nameBox(there));
+        moved.form->windowHandle()->setScreen(screens[0]);
+        QCOMPARE(nameBox(moved), before);
     }
 };
 

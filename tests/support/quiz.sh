@@ -4,8 +4,9 @@
 #                            page controls lie in a frame at 8,8, the default
 #   key KEY                  one key, by its X keysym name
 #   enter TEXT               text typed into the focused box
-# and may define on_page CONTROL COUNT, called on each choice page before
-# its answer (for checks of what the page shows).
+# and may define, for checks of what the pages show, on_page CONTROL COUNT
+# (before a choice page's answer), on_list CONTROL (on its open list) and
+# on_answer CONTROL (after it).
 golden=$(cd "$(dirname "${BASH_SOURCE[0]}")/../golden" && pwd)
 
 # The choice pages: their controls and how many choices each has.
@@ -41,6 +42,7 @@ answer_quiz() {
         else
             click "$control($n)"
         fi
+        if declare -F on_answer >/dev/null; then on_answer "$control($n)"; fi
         click "cmdPrevNext(0)" 0
     done
     click txtAGeslacht && enter "${other_name[k]}" && click "cmdPrevNext(0)" 0

@@ -1,104 +1,278 @@
 #!/usr/bin/env bash
 # The Windows program under Wine, as its installer leaves it: wine.sh SETUP.EXE LAYERED.EXE
 # (scripts/windows.sh prepares Wine, X with openbox and a CUPS queue of its own).
-# Three users answer every page with clicks and keys; their saved pages and
-# the printed sheet are those of the Linux golden files.
+# Users go through the quiz with clicks and keys at each scale Windows offers;
+# their saved pages and the printed sheet are those of the Linux golden files.
+# The installer and the uninstaller meet a running Kwindel.
 set -euo pipefail
-golden=$(cd "$(dirname "$0")/../golden" && pwd)
-fail() { echo "FAIL: $*" >&2; exit 1; }
-# The printed sheet is compared in the faces it is drawn in on Windows: without them it is another sheet.
-for face in "Humor Sans:fonts-humor-sans" "Tahoma:fonts-wine"; do
-    [[ -n $(fc-list "${face%%:*}") ]] || fail "missing prerequisite: the face ${face%%:*} (package ${face#*:})"
-done
-# Wine makes and drops X windows while one maps, and a search that meets one fails: search again.
-window() { for _ in $(seq 150); do xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1 | grep . && return; sleep 0.2; done
-           fail "no window $1"; }
-wait_for() { for _ in $(seq 100); do eval "$1" >/dev/null 2>&1 && return; sleep 0.2; done; fail "never: $1"; }
-dir=$WINEPREFIX/drive_c/users/$(id -un)/AppData link="Roaming/Microsoft/Windows/Start Menu/Programs/Kwindel.lnk"
-link=$dir/$link dir=$dir/Local/Programs/Kwindel
+source "$(dirname "$0")/../support/quiz.sh"
+setup=$1 layered=$2
+appdata=$WINEPREFIX/drive_c/users/$(id -un)/AppData
+dir=$appdata/Local/Programs/Kwindel
+link="$appdata/Roaming/Microsoft/Windows/Start Menu/Programs/Kwindel.lnk"
 key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Kwindel'
-wine "$1" /S && wineserver -w && entry=$(wine reg query "$key" | tr -d '\r')
-[[ -f $dir/kwindel.exe && -f $dir/kwindel_print.dll && -f $link && $entry == *DisplayIcon*'DisplayName    REG_SZ    Kwindel'*'DisplayVersion    REG_SZ    1.0.0'*'Publisher    REG_SZ    Vexlo'* ]] ||
-    fail "installed: $(ls "$dir") $entry"
-# The version record and icon linked into the program are the reviewed ones.
-x86_64-w64-mingw32-windres -i "$dir/kwindel.exe" -O rc | diff "$golden/kwindel-resources.rc" - || fail "resources"
+shot=$KWINDEL_JOBS/window.png
+pct=100 # the screen's scale, in percent
+win=    # the window the driver clicks in
 
-# A control's place and size as the layout's golden file has them: x y w h.
-place() { awk -v n="$1" '$1 == n {split($2, p, ","); split($3, s, "x"); print p[1], p[2], s[1], s[2]; exit}' "$golden/places.txt"; }
-# A control's centre in its window, moved by DX [DY]: page controls lie in a frame at 8,8. All of it at the
-# screen's scale, in percent.
-pct=100
-click() { local x y w h d=${3:-8} e=${4:-${3:-8}}; read -r x y w h < <(place "$2")
-    xdotool mousemove --window "$1" $(((x + w / 2 + d) * pct / 100)) $(((y + h / 2 + e) * pct / 100)) click 1 sleep 0.3; }
+# --- What the comparisons assume -------------------------------------------
+
+check_prerequisites() {
+    # The printed sheet is drawn in these faces on Windows: without them it is another sheet.
+    local face
+    for face in "Humor Sans:fonts-humor-sans" "Tahoma:fonts-wine"; do
+        [[ -n $(fc-list "${face%%:*}") ]] || fail "missing prerequisite: the face ${face%%:*} (package ${face#*:})"
+    done
+}
+
+# --- The driver --------------------------------------------------------------
+
+# Wine makes and drops X windows while one maps, and a search that meets one fails: search again.
+window() {
+    for _ in $(seq 150); do
+        xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1 | grep . && return
+        sleep 0.2
+    done
+    fail "no window $1"
+}
+
+click() {
+    local x y w h dx=${2:-8} dy=${3:-${2:-8}}
+    read -r x y w h < <(place "$1")
+    xdotool mousemove --window "$win" $(((x + w / 2 + dx) * pct / 100)) $(((y + h / 2 + dy) * pct / 100)) \
+        click 1 sleep 0.3
+}
+
+key() { xdotool key "$1"; }
+
+# Wine's keyboard gives nothing beyond 16 bits, so an emoji is pasted, as many Windows users enter one.
+enter() {
+    local text=$1 c i
+    for ((i = 0; i < ${#text}; i++)); do
+        c=${text:i:1}
+        if (($(printf %d "'$c") > 0xffff)); then
+            printf %s "$c" | xclip -selection clipboard && xdotool key ctrl+v
+        else
+            xdotool type --delay 100 "$c"
+        fi
+    done
+}
+
+# Keys of their own for the letters beyond ASCII: keys that xdotool maps while typing reach Wine too late.
+map_keys() {
+    local free c i=0
+    free=($(xmodmap -pke | awk 'NF == 3 { print $2 }'))
+    for c in $(grep -o '[^ -~]' <<<"${other_name[*]}${own_name[*]}" | sort -u); do
+        xmodmap -e "keycode ${free[i++]} = $(printf 'U%04X' "'$c")"
+    done
+}
+
+# --- What the user sees -----------------------------------------------------------
+
+# A box of the window at scale 1, in the screenshot at this scale: W H X Y for -crop, rows inside.
+box() {
+    local x=$1 y=$2 w=$3 h=$4 top bottom
+    top=$(((y * pct + 99) / 100)) bottom=$(((y + h) * pct / 100 - 1))
+    echo "$((w * pct / 100))x$((bottom - top + 1))+$((x * pct / 100))+$top"
+}
+
+# For each row of a box, whether it holds ink: a string of 0 and 1, top to bottom.
+ink_rows() {
+    convert "$shot" -crop "$1" +repage -colorspace gray -negate -threshold 40% -scale "1x$(cut -dx -f2 <<<"${1%%+*}")!" \
+        -depth 8 txt:- | awk 'NR > 1 { printf "%d", $0 !~ /#000000/ }'
+}
+
+# Lines of text in a box: runs of rows with ink.
+ink_lines() { ink_rows "$1" | tr -s 0 ' ' | wc -w; }
+
+# No ink on a box's first or last row: no line of it is cut.
+whole() {
+    local rows
+    rows=$(ink_rows "$1")
+    [[ $rows == 0*0 ]] || fail "cut at ${pct}%: $2 ($rows)"
+}
+
+# A choice page as drawn: every option caption whole (past its circle, with its focus rectangle), and the
+# question whole on the lines it has at scale 1, none cut at its label's foot.
+declare -A question_lines
+on_page() {
+    local control=$1 count=$2 i x y w h label
+    import -window "$win" "$shot"
+    for ((i = 0; i < count; i++)); do
+        [[ $control == cmb* ]] && break
+        read -r x y w h < <(place "$control($i)")
+        whole "$(box $((x + 8 + 14)) $((y + 8)) $((w - 14)) "$h")" "$control($i)"
+    done
+    label=$(awk -v c="$control" '/^Frame/ { getline; q = $1 } $1 ~ "^" c { print q; exit }' "$golden/places.txt")
+    read -r x y w h < <(place "$label")
+    local inside
+    inside=$(box $((x + 8)) $((y + 8)) "$w" "$h")
+    whole "$inside" "$label"
+    local lines
+    lines=$(ink_lines "$inside")
+    [[ -n ${question_lines[$label]:-} ]] || question_lines[$label]=$lines
+    ((lines == question_lines[$label])) || fail "at ${pct}%: $label has $lines lines, ${question_lines[$label]} at 100%"
+}
+
+# An open list's chosen row is written dark on its pale selection.
+on_list() {
+    local X Y x y w h
+    eval "$(xdotool mousemove --window "$win" 0 0 getmouselocation --shell | grep '^[XY]=')"
+    read -r x y w h < <(place "$1")
+    import -window root -crop "$((150 * pct / 100))x$((12 * pct / 100))+$((X + (x + 10) * pct / 100))+$((Y + (y + h + 10) * pct / 100))" \
+        -colorspace gray -format '%[fx:minima < 0.3]' info: | grep -qx 1 || fail "unreadable at ${pct}%: $1"
+}
+
+# The chosen option's dotted focus rectangle, whole: the ink right of its circle is framed on both sides.
+on_answer() {
+    [[ $1 != cmb* ]] || return 0
+    local x y w h sides
+    read -r x y w h < <(place "$1")
+    import -window "$win" "$shot"
+    sides=$(convert "$shot" -crop "$(box $((x + 8 + 13)) $((y + 8)) $((w - 13)) "$h")" +repage -colorspace gray \
+        -negate -threshold 40% -trim +repage \( +clone -crop 1x+0+0 \) \( -clone 0 -gravity east -crop 1x+0+0 \) \
+        -delete 0 -format '%[fx:mean > 0.3]' info: | tr -d '\n')
+    [[ $sides == 11 ]] || fail "focus rectangle at ${pct}%: $1 ($sides)"
+}
+
+# The name warning, emptied box: its text and button whole, in the windows' face, and the quiz goes on.
+message_box() {
+    click txtAGeslacht && enter x && key BackSpace
+    local box_window
+    box_window=$(window '^Kwindel$' | grep -v "^$win$" || true)
+    sleep 0.5
+    import -window root "$KWINDEL_JOBS/message-$pct.png"
+    key Return
+}
+
+# --- One user ------------------------------------------------------------------------
+
+# User K through the quiz at the scale in percent; the saved page (or, for user 1, the printed sheet) checked.
+play() {
+    local k=$1
+    pct=${2:-100}
+    wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d $((96 * pct / 100)) /f >/dev/null
+    (cd "$dir" && wine kwindel.exe; echo $? >"$dir/status") &
+    win=$(window '^Kwindel$')
+    xdotool windowactivate --sync "$win"
+    answer_quiz "$k"
+    if ((k == 1)); then check_printed; else check_saved "$k"; fi
+    ((k != 4)) || check_info_window
+    click cmdEnd
+    wait_for "[[ \$(cat '$dir/status') == 0 ]]"
+    rm "$dir/status"
+}
+
+# The saved page, byte for byte as on Linux, handed to the shell.
+check_saved() {
+    click cmdSave
+    wait_for "grep -q Kwindel.htm $KWINDEL_OPENED"
+    rm "$KWINDEL_OPENED"
+    golden_page "$1" | cmp - "$dir/Kwindel.htm" || fail "page of user $1 at ${pct}%"
+}
+
 # The printed words by lines: where each line starts and, after the first, how far from evenly spaced (the
 # stand-in face has a line height of its own), then its words. A letter from another face may sit a little
 # higher or lower, and touching pieces make one word.
-lines() { awk -F'"' '{split($9, w, "[<>]")} n && ($4 - y) ^ 2 < 9 {printf "%s%s", $2 - x < 1 ? "" : " ", w[2]; x = $6; next}
-                     {y = $4; x = $6; top = n++ ? top : y; step = n == 2 ? y - top : step; d = n == 1 ? y : y - top - (n - 1) * step
-                      printf "\n%d %d %s", $2 + 0.5, d < 0 ? -int(0.5 - d) : int(d + 0.5), w[2]}'; }
-# Lines the same but for a point either way (pdf fonts round their boxes); a failure shows both sides.
-same_lines() { local a=$KWINDEL_JOBS/lines-expected b=$KWINDEL_JOBS/lines-printed
-    lines <"$1" >"$a" && lines <"$2" >"$b"
-    paste -d'|' "$a" "$b" | awk -F'|' '{split($1, a, " "); split($2, b, " ")
-        if ((a[1] - b[1]) ^ 2 > 1 || (a[2] - b[2]) ^ 2 > 1 || substr($1, length(a[1] a[2]) + 2) != substr($2, length(b[1] b[2]) + 2)) bad = 1}
-        END {exit bad + (NR < 10)}' || { diff "$a" "$b"; false; }; }
-other=([1]="de buurjongen" [4]="😀" [9]="René Müller")
-own=([1]="Zoë" [4]="Noël" [9]="Łódź")
-# Keys of their own for the letters beyond ASCII: keys that xdotool maps while typing reach Wine too late.
-free=($(xmodmap -pke | awk 'NF == 3 {print $2}')) i=0
-for c in $(grep -o '[^ -~]' <<<"${other[*]}${own[*]}" | sort -u); do xmodmap -e "keycode ${free[i++]} = $(printf 'U%04X' "'$c")"; done
-# No ink on the first and last rows of an option caption's box: no line of it is cut (Wine draws the
-# interface in Windows' own MS Sans Serif).
-whole() { local x y w h row; read -r x y w h < <(place "$2")
-    for row in $((((y + 8) * pct + 99) / 100)) $(((y + 8 + h) * pct / 100 - 1)); do
-        convert "$1" -crop "$(((w - 14) * pct / 100))x1+$(((x + 22) * pct / 100))+$row" -colorspace gray \
-            -format '%[fx:minima > 0.5]' info: | grep -qx 1 || fail "cut: $2"
-    done; }
-# An open list's chosen row is written dark on its pale selection.
-readable() { local X Y x y w h; eval "$(xdotool mousemove --window "$1" 0 0 getmouselocation --shell | grep '^[XY]=')"
-    read -r x y w h < <(place "$2")
-    import -window root -crop "150x12+$((X + x + 10))+$((Y + y + h + 10))" -colorspace gray -format '%[fx:minima < 0.3]' info: | grep -qx 1 ||
-        fail "unreadable: $2"; }
-# Names go in by keys; Wine's keyboard gives nothing beyond 16 bits, so an emoji is pasted.
-enter() {
-    local s=$1 c i
-    for ((i = 0; i < ${#s}; i++)); do
-        c=${s:i:1}
-        if (($(printf %d "'$c") > 0xffff)); then printf %s "$c" | xclip -selection clipboard && xdotool key ctrl+v
-        else xdotool type --delay 100 "$c"; fi
-    done
+printed_lines() {
+    awk -F'"' '
+        { split($9, w, "[<>]") }
+        n && ($4 - y) ^ 2 < 9 { printf "%s%s", $2 - x < 1 ? "" : " ", w[2]; x = $6; next }
+        {
+            y = $4; x = $6; top = n++ ? top : y; step = n == 2 ? y - top : step
+            d = n == 1 ? y : y - top - (n - 1) * step
+            printf "\n%d %d %s", $2 + 0.5, d < 0 ? -int(0.5 - d) : int(d + 0.5), w[2]
+        }'
 }
-# Last, one user at 120 dots an inch (scale 1.25), where Windows has only the larger strikes.
-for run in ${KWINDEL_WINE_USERS-4 9 1 9:125}; do
-    k=${run%:*}
-    [[ $run != *:* ]] || { pct=${run#*:} && wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d $((96 * pct / 100)) /f; }
-    (cd "$dir" && wine kwindel.exe; echo $? >"$dir/status") &
-    win=$(window '^Kwindel$') && xdotool windowactivate --sync "$win"
-    for page in optHkleur:2 optDFeest:4 optKleur:4 optHobby:3 optWinkel:2 cmbStad:3 optStrand:2 cmbMonth:12 optThuis:2; do
-        name=${page%:*} n=$((k % ${page#*:}))
-        sleep 0.3; [[ $k != 4 && $pct == 100 || $name == cmb* ]] || { import -window "$win" "$KWINDEL_JOBS/page.png"
-            for i in $(seq 0 $((${page#*:} - 1))); do whole "$KWINDEL_JOBS/page.png" "$name($i)"; done; }
-        click "$win" "$name$([[ $name == cmb* ]] || echo "($n)")" # a list opens: n down, then Return
-        [[ $name != cmb* ]] || { ((k != 4)) || readable "$win" "$name"
-            for _ in $(seq $n); do xdotool key Down sleep 0.1; done; xdotool key Return; }
-        click "$win" "cmdPrevNext(0)" 0
-    done
-    for box in txtAGeslacht:"${other[k]}" txtNaam:"${own[k]}"; do
-        click "$win" "${box%%:*}" && enter "${box#*:}" && click "$win" "cmdPrevNext(0)" 0
-    done
-    if ((k == 1)); then # the printed sheet: lines where they are on Linux, from the printable area
-        click "$win" cmdprint && wait_for "ls $KWINDEL_JOBS/*.ps" && ps2pdf "$KWINDEL_JOBS"/*.ps "$KWINDEL_JOBS/sheet.pdf"
-        pdftotext -bbox "$KWINDEL_JOBS/sheet.pdf" - | grep '<word ' >"$KWINDEL_JOBS/words"
-        same_lines <(grep '<word ' "$golden/printed-words.txt") "$KWINDEL_JOBS/words" || fail "printed"
-    else # the saved page, byte for byte as on Linux, handed to the shell
-        click "$win" cmdSave && wait_for "grep -q Kwindel.htm $KWINDEL_OPENED" && rm "$KWINDEL_OPENED"
-        sed -n "$((11 * k + 1)),$((11 * k + 11))p" "$golden/saved-pages.htm" | cmp - "$dir/Kwindel.htm" || fail "page $k"
-    fi
-    # the info window, layered with alpha 200 as user32 has it; Wine draws its frame inside the X window
-    ((k != 4)) || { click "$win" cmdInfo 0 && wait_for "[[ \$(wine '$2' | tr -d '\r') == '80000 200 '* ]]"; }
-    ((k != 4)) || click "$(window '^Info')" cmdback $(wine "$2" | tr -d '\r' | cut -d' ' -f3-)
-    click "$win" cmdEnd && wait_for "[[ \$(cat '$dir/status') == 0 ]]" && rm "$dir/status"
-done
 
-wine "$dir/uninstall.exe" /S && wineserver -w
-[[ ! -e $dir && ! -e $link ]] && ! wine reg query "$key" >/dev/null 2>&1 || fail "left after uninstall: $(ls "$dir")"
+# Lines the same but for a point either way (pdf fonts round their boxes); a failure shows both sides.
+same_lines() {
+    local expected=$KWINDEL_JOBS/lines-expected printed=$KWINDEL_JOBS/lines-printed
+    printed_lines <"$1" >"$expected"
+    printed_lines <"$2" >"$printed"
+    paste -d'|' "$expected" "$printed" | awk -F'|' '
+        {
+            split($1, a, " "); split($2, b, " ")
+            words_a = substr($1, length(a[1] a[2]) + 2); words_b = substr($2, length(b[1] b[2]) + 2)
+            if ((a[1] - b[1]) ^ 2 > 1 || (a[2] - b[2]) ^ 2 > 1 || words_a != words_b) bad = 1
+        }
+        END { exit bad + (NR < 10) }' || { diff "$expected" "$printed"; false; }
+}
+
+# The printed sheet: lines where they are on Linux, from the printable area.
+check_printed() {
+    click cmdprint
+    wait_for "ls $KWINDEL_JOBS/*.ps"
+    ps2pdf "$KWINDEL_JOBS"/*.ps "$KWINDEL_JOBS/sheet.pdf"
+    pdftotext -bbox "$KWINDEL_JOBS/sheet.pdf" - | grep '<word ' >"$KWINDEL_JOBS/words"
+    same_lines <(grep '<word ' "$golden/printed-words.txt") "$KWINDEL_JOBS/words" || fail "printed"
+}
+
+# The info window, layered with alpha 200 as user32 has it; Wine draws its frame inside the X window, so
+# "Back" is clicked from where the helper says its client area starts.
+check_info_window() {
+    click cmdInfo 0
+    wait_for "[[ \$(wine '$layered' | tr -d '\r') == '80000 200 '* ]]"
+    local main=$win
+    win=$(window '^Info')
+    click cmdback $(wine "$layered" | tr -d '\r' | cut -d' ' -f3-)
+    win=$main
+}
+
+# --- The installer -------------------------------------------------------------------
+
+# Installed silently: files, shortcut, the Apps entry, and the version record and icon linked into the
+# program as reviewed.
+install_silently() {
+    wine "$setup" /S && wineserver -w
+    local entry
+    entry=$(wine reg query "$key" | tr -d '\r')
+    [[ -f $dir/kwindel.exe && -f $dir/kwindel_print.dll && -f $link && $entry == *DisplayIcon* &&
+        $entry == *'DisplayName    REG_SZ    Kwindel'*'DisplayVersion    REG_SZ    1.0.0'*'Publisher    REG_SZ    Vexlo'* ]] ||
+        fail "installed: $(ls "$dir") $entry"
+    x86_64-w64-mingw32-windres -i "$dir/kwindel.exe" -O rc | diff "$golden/kwindel-resources.rc" - || fail "resources"
+}
+
+# What is installed, as names and checksums.
+installed() { (cd "$dir" && find . -type f -exec md5sum {} + | sort) && wine reg query "$key" | tr -d '\r'; }
+
+# Beside a running Kwindel, installing again and uninstalling change nothing: silently they end with exit
+# code 2; interactively they ask, in Dutch, to close Kwindel first, and go on once it is closed.
+beside_running() {
+    (cd "$dir" && wine kwindel.exe) &
+    win=$(window '^Kwindel$')
+    local before status
+    before=$(installed)
+    status=0 && wine "$setup" /S || status=$?
+    ((status == 2)) || fail "installed beside a running Kwindel: exit code $status"
+    status=0 && wine "$dir/uninstall.exe" /S "_?=$(winepath -w "$dir")" || status=$?
+    ((status == 2)) || fail "uninstalled beside a running Kwindel: exit code $status"
+    [[ $(installed) == "$before" ]] || fail "changed beside a running Kwindel"
+    LC_ALL=nl_NL.UTF-8 wine "$setup" &
+    local question
+    question=$(window '^Kwindel-installatie$')
+    import -window "$question" "$KWINDEL_JOBS/running.png"
+    click cmdEnd
+    xdotool windowactivate --sync "$question" key Return # "Opnieuw"
+    window 'Voltooien' || true
+}
+
+# Uninstalled silently: nothing is left but the page the user saved.
+uninstall_silently() {
+    wine "$dir/uninstall.exe" /S && wineserver -w
+    [[ $(ls "$dir") == Kwindel.htm && ! -e $link ]] && ! wine reg query "$key" >/dev/null 2>&1 ||
+        fail "left after uninstall: $(ls "$dir")"
+}
+
+# --- The run -------------------------------------------------------------------------
+
+check_prerequisites
+install_silently
+map_keys
+# Every scale Windows offers, from 100 to 200 %: users 4 and 9 save, user 1 prints; user 4 opens the
+# info window.
+for run in ${KWINDEL_WINE_USERS-4:100 1:100 9:125 4:150 9:175 4:200}; do
+    play "${run%:*}" "${run#*:}"
+done
+beside_running
+uninstall_silently
