@@ -50,7 +50,8 @@ start_desktop() {
 # The user's own: a home, and the stand-in opener first on its PATH.
 as_user() {
     setpriv --reuid=$user --regid=$user --clear-groups env -i HOME="$home" PATH="$home/bin:/usr/bin:/bin" \
-        DISPLAY="$DISPLAY" LANG=C.UTF-8 KWINDEL_OPENED="$home/opened" LPDEST=KwindelNoSuchQueue "$@"
+        XDG_RUNTIME_DIR="$home/.run" DISPLAY="$DISPLAY" LANG=C.UTF-8 KWINDEL_OPENED="$home/opened" \
+        LPDEST=KwindelNoSuchQueue "$@"
 }
 
 click() {
@@ -64,7 +65,8 @@ enter() { xdotool type --delay 100 "$1"; }
 # User 9 saves: the page lands in the user's data folder, byte for byte, and is handed to the opener.
 # A print loads the module from its folder under /usr/lib (no such printer: a message, closed by Return).
 run_quiz() {
-    mkdir "$home/bin" && cp "$src/tests/support/bin/xdg-open" "$home/bin/" && chown -R $user:$user "$home"
+    mkdir "$home/bin" && mkdir -m 700 "$home/.run" && cp "$src/tests/support/bin/xdg-open" "$home/bin/"
+    chown -R $user:$user "$home"
     (as_user /usr/bin/kwindel; echo $? >"$tmp/status") &
     win=$(timeout 20 xdotool search --sync --onlyvisible --name '^Kwindel$' | head -1)
     timeout 10 xdotool windowactivate --sync "$win"
