@@ -29,6 +29,8 @@ build_and_check() {
 }
 
 install_and_check() {
+    # Onto a fresh system as well: simulated from an empty list of installed packages.
+    apt-get -s -o Dir::State::status=/dev/null install "$deb" | grep -q '^Inst kwindel ' || fail "dependencies"
     apt_get install "$deb" >/dev/null
     dpkg -L kwindel >"$tmp/files"
     local entry=/usr/share/applications/example.vexlo.Kwindel.desktop
