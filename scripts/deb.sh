@@ -2,6 +2,9 @@
 # Builds the Debian package with Debian's own tools, dpkg-buildpackage and
 # debhelper (debian/), from a copy of the sources in build-deb/:
 # build-deb/kwindel_VERSION_ARCH.deb. Installs what it needs with apt-get.
+# Debhelper rather than CPack's DEB generator: it strips, finds the library
+# dependencies and compresses the changelog and manual page as Debian asks,
+# where CPack leaves each of these to us.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/steps.sh
