@@ -4,6 +4,9 @@
 set(program "${CMAKE_INSTALL_PREFIX}/${KWINDEL_BINDIR}/kwindel")
 if(program MATCHES "/_CPack_Packages/")
     set(KWINDEL_EXEC kwindel)
+elseif(program MATCHES "^[-A-Za-z0-9_./+,:@]+$")
+    # Plain, as tools that read the entry (lintian) expect where nothing needs quoting.
+    set(KWINDEL_EXEC "${program}")
 else()
     # Quoted as desktop entries quote, then each backslash doubled once more
     # for the string itself.

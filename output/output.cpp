@@ -7,12 +7,35 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QTemporaryFile>
 
 namespace Output {
 
+namespace {
+
+// The program's own folder, unless this user may not write there (a system
+// install: /usr/bin). The page then goes to a folder of the user's own, as
+// the design's platform redirected old programs' writes to a per-user store.
+QString pageFolder()
+{
+    const QString program = QCoreApplication::applicationDirPath();
+    // Tried rather than read from the permission bits, which read-only disks
+    // and access lists overrule. A page that may be written is rewritten in place.
+    QTemporaryFile probe(program + QStringLiteral("/.kwindel-XXXXXX"));
+    if (probe.open() || QFileInfo(ResultPage::pathInFolder(program, u'/')).isWritable())
+        return program;
+    const QString own = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/kwindel");
+    QDir().mkpath(own); // if this fails, the save says why
+    return own;
+}
+
+} // namespace
+
 void saveResultPage(QWidget *owner, const QString &name, const QString &resultText)
 {
-    ResultPage::save(owner, QDir::toNativeSeparators(QCoreApplication::applicationDirPath()), name, resultText);
+    ResultPage::save(owner, QDir::toNativeSeparators(pageFolder()), name, resultText);
 }
 
 void printResult(QWidget *owner, const QString &name, const QString &resultText)

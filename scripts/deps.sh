@@ -19,9 +19,12 @@ packages=(
     # the sanitized suite runs under a session bus; the page fuzzer is built with clang
     dbus-daemon clang-14 libclang-rt-14-dev
 )
-if [[ "${1:-}" == "--run-only" ]]; then
-    packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev libcups2-dev libfontconfig-dev fonts-wine fonts-liberation fonts-comic-neue qt6-translations-l10n)
-fi
+run_only=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev libcups2-dev libfontconfig-dev fonts-wine fonts-liberation fonts-comic-neue qt6-translations-l10n)
+case "${1:-}" in
+    --run-only) packages=("${run_only[@]}") ;;
+    # the Debian package: Debian's own build tools and its checker
+    --deb) packages=("${run_only[@]}" debhelper dpkg-dev lintian) ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do

@@ -70,19 +70,25 @@ private slots:
     }
 
     // Each fault is made and undone by a shell command ($0: the program's
-    // folder, on a small disk of its own); permissions do not stop root, so
-    // the folder closed to the page's writer is tried as nobody, and without
-    // a reason: the page is rewritten in place.
+    // folder, on a small disk of its own; $XDG_DATA_HOME: a fresh one).
+    // Permissions do not stop root, so a folder closed to the page's writer is
+    // tried as nobody. Without a reason the page is saved: rewritten in place,
+    // or, where the program's folder may not be written, in the user's own.
     void saveWhereSomethingRefuses_data()
     {
         QTest::addColumn<QString>("make");
         QTest::addColumn<QString>("undo");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("read-only folder") << "chattr +i $0" << "chattr -i $0" << "U hebt geen toestemming om in deze map te schrijven.";
-        QTest::newRow("read-only page") << "chattr +i $0/Kwindel.htm" << "chattr -i $0/Kwindel.htm" << "Het bestaande bestand is alleen-lezen.";
-        QTest::newRow("full disk") << "cat /dev/zero > $0/filler || true" << "rm $0/filler" << "De schijf is vol.";
-        QTest::newRow("read-only disk") << "mount -o remount,ro $0" << "mount -o remount,rw $0" << "De schijf waarop de map staat, is alleen-lezen.";
-        QTest::newRow("closed folder, open page") << "chmod 555 $0 && chmod 666 $0/Kwindel.htm && chmod 755 ${KWINDEL_OPENED%/*}" << "chmod 1777 $0" << "";
+        QTest::addColumn<bool>("own");
+        const QString nobody = " && chmod 777 $XDG_DATA_HOME && chmod 755 ${KWINDEL_OPENED%/*}";
+        QTest::newRow("read-only folder") << "chattr +i $0" << "chattr -i $0" << "U hebt geen toestemming om in deze map te schrijven." << false;
+        QTest::newRow("read-only page") << "chattr +i $0/Kwindel.htm" << "chattr -i $0/Kwindel.htm" << "Het bestaande bestand is alleen-lezen." << false;
+        QTest::newRow("full disk") << "cat /dev/zero > $0/filler || true" << "rm $0/filler" << "De schijf is vol." << false;
+        QTest::newRow("read-only disk") << "mount -o remount,ro $0" << "mount -o remount,rw $0" << "" << true;
+        QTest::newRow("read-only disk and user folder") << "mount -o remount,ro $0 && chattr +i $XDG_DATA_HOME"
+            << "mount -o remount,rw $0 && chattr -i $XDG_DATA_HOME" << "U hebt geen toestemming om in deze map te schrijven." << true;
+        QTest::newRow("closed folder, open page") << "chmod 555 $0 && chmod 666 $0/Kwindel.htm" + nobody << "chmod 1777 $0" << "" << false;
+        QTest::newRow("closed folder, no page") << "rm $0/Kwindel.htm && chmod 555 $0" + nobody << "chmod 1777 $0" << "" << true;
     }
     void saveWhereSomethingRefuses()
     {
@@ -90,23 +96,33 @@ private slots:
             QSKIP("needs root to make the faults with mount and chattr");
         QVERIFY(run("mount", {"-t", "tmpfs", "-o", "size=256k", "kwindel-test", m_folder}));
         const auto unmount = qScopeGuard([this] { run("umount", {m_folder}); });
+        const QTemporaryDir userData;
+        qputenv("XDG_DATA_HOME", userData.path().toLocal8Bit());
         Quiz quiz;
         answerAll(quiz, 1, "Sam", "Kim");
         click(quiz.form.get(), "cmdSave");
         const QByteArray before = readFile(m_page);
         QFETCH(QString, reason);
+        QFETCH(bool, own);
+        const QString page = own ? userData.filePath("kwindel/Kwindel.htm") : m_page;
         control<QLineEdit>(quiz.form.get(), "txtNaam")->setText(QString(reason.isEmpty() ? 1 : 300000, u'x')); // more than the disk holds
         QFETCH(QString, make);
         QVERIFY(run("sh", {"-c", make, m_folder}));
-        setfsuid(reason.isEmpty() ? 65534 : 0);
+        setfsuid(make.contains("chmod 555") ? 65534 : 0); // closed to nobody
         click(quiz.form.get(), "cmdSave");
         setfsuid(0);
         QFETCH(QString, undo);
         QVERIFY(run("sh", {"-c", undo, m_folder}));
-        QCOMPARE(quiz.messages, reason.isEmpty() ? QStringList() : QStringList{"Het resultaat kon niet worden opgeslagen in\n" + m_page + "\n\n" + reason});
-        QCOMPARE(readFile(m_page), reason.isEmpty() ? ResultPage::bytes("x", quiz.form->resultText()) : before); // shorter, in place
-        if (reason.isEmpty())
+        QCOMPARE(quiz.messages, reason.isEmpty() ? QStringList() : QStringList{"Het resultaat kon niet worden opgeslagen in\n" + page + "\n\n" + reason});
+        if (reason.isEmpty()) { // shorter, in place or in the user's own folder, and opened from there
+            QCOMPARE(readFile(page), ResultPage::bytes("x", quiz.form->resultText()));
+            QTRY_COMPARE(opened().size(), 2);
+            QCOMPARE(opened().last(), "file://" + page);
+            if (own)
+                QCOMPARE(readFile(m_page), make.startsWith("rm") ? QByteArray() : before);
             return;
+        }
+        QCOMPARE(readFile(m_page), before);
         control<QLineEdit>(quiz.form.get(), "txtNaam")->setText("Kim");
         click(quiz.form.get(), "cmdSave");
         QCOMPARE(readFile(m_page), before);

@@ -75,9 +75,9 @@ try:
     assert root + "/bin/Kwindel.htm" in open(root + "/opened").read()
     assert "Sanne zal verliefd op je worden" in open(root + "/bin/Kwindel.htm", encoding="latin-1").read()
 
-    os.remove(root + "/bin/libkwindel_print.so")  # printing without its module says why
+    os.remove(root + "/lib/kwindel/libkwindel_print.so")  # printing without its module says why
     named(main, "Printen op papier").queryAction().doAction(0)
-    said_missing = ("Het afdrukonderdeel van Kwindel (libkwindel_print) ontbreekt naast het programma. "
+    said_missing = ("Het afdrukonderdeel van Kwindel (libkwindel_print) ontbreekt. "
                     "Het resultaat is niet afgedrukt.")
     until("the message on the missing module", lambda: any(n.name == said_missing for w in app() for n in nodes(w)))
 
