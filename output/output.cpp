@@ -17,7 +17,7 @@ namespace {
 
 // The program's own folder, unless this user may not write there (a system
 // install: /usr/bin). The page then goes to a folder of the user's own, as
-// the design's platform redirected old programs' writes to a per-user store.
+// Windows redirects old programs' writes under Program Files to the user's.
 QString pageFolder()
 {
     const QString program = QCoreApplication::applicationDirPath();
