@@ -56,13 +56,6 @@ as_user() {
         LPDEST=KwindelNoSuchQueue "$@"
 }
 
-click() {
-    local x y w h d=${2:-8} e=${3:-${2:-8}}
-    read -r x y w h < <(place "$1")
-    xdotool mousemove --window "$win" $((x + w / 2 + d)) $((y + h / 2 + e)) click 1 sleep 0.3
-}
-key() { xdotool key "$1"; }
-enter() { xdotool type --delay 100 "$1"; }
 
 # User 9 saves: the page lands in the user's data folder, byte for byte, and is handed to the opener.
 # A print loads the module from its folder under /usr/lib (no such printer: a message, closed by Return).

@@ -1,5 +1,5 @@
 # The quiz as a user goes through it, sourced by the drivers for X11, Wayland
-# and Wine. A driver defines, in its own terms:
+# and Wine. A driver has, in its own terms (X11's are below):
 #   click CONTROL [DX [DY]]  a click on the control's centre, moved by DX, DY;
 #                            page controls lie in a frame at 8,8, the default
 #   key KEY                  one key, by its X keysym name
@@ -25,6 +25,17 @@ place() {
     awk -v n="$1" '$1 == n { split($2, p, ","); split($3, s, "x"); print p[1], p[2], s[1], s[2]; exit }' \
         "$golden/places.txt"
 }
+
+# X11's driver: xdotool in the window $win, on a screen of scale $pct percent.
+pct=100
+click() {
+    local x y w h dx=${2:-8} dy=${3:-${2:-8}}
+    read -r x y w h < <(place "$1")
+    xdotool mousemove --window "$win" $(((x + w / 2 + dx) * pct / 100)) $(((y + h / 2 + dy) * pct / 100)) \
+        click 1 sleep 0.3
+}
+key() { xdotool key "$1"; }
+enter() { xdotool type --delay 100 "$1"; }
 
 # User K answers every page: choice K modulo the page's count, then the two
 # names; the quiz ends on the output page.

@@ -12,8 +12,6 @@ dir=$appdata/Local/Programs/Kwindel
 link="$appdata/Roaming/Microsoft/Windows/Start Menu/Programs/Kwindel.lnk"
 key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Kwindel'
 shot=$KWINDEL_JOBS/window.png
-pct=100 # the screen's scale, in percent
-win=    # the window the driver clicks in
 
 # --- What the comparisons assume -------------------------------------------
 
@@ -35,15 +33,6 @@ window() {
     done
     fail "no window $1"
 }
-
-click() {
-    local x y w h dx=${2:-8} dy=${3:-${2:-8}}
-    read -r x y w h < <(place "$1")
-    xdotool mousemove --window "$win" $(((x + w / 2 + dx) * pct / 100)) $(((y + h / 2 + dy) * pct / 100)) \
-        click 1 sleep 0.3
-}
-
-key() { xdotool key "$1"; }
 
 # Wine's keyboard gives nothing beyond 16 bits, so an emoji is pasted, as many Windows users enter one.
 enter() {
