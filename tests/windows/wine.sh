@@ -10,7 +10,7 @@ setup=$1 layered=$2
 appdata=$WINEPREFIX/drive_c/users/$(id -un)/AppData
 dir=$appdata/Local/Programs/Kwindel
 link="$appdata/Roaming/Microsoft/Windows/Start Menu/Programs/Kwindel.lnk"
-key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Kwindel'
+uninstall_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Kwindel'
 shot=$KWINDEL_JOBS/window.png
 
 # --- What the comparisons assume -------------------------------------------
@@ -215,7 +215,7 @@ check_info_window() {
 install_silently() {
     wine "$setup" /S && wineserver -w
     local entry
-    entry=$(wine reg query "$key" | tr -d '\r')
+    entry=$(wine reg query "$uninstall_key" | tr -d '\r')
     [[ -f $dir/kwindel.exe && -f $dir/kwindel_print.dll && -f $link && $entry == *DisplayIcon* &&
         $entry == *'DisplayName    REG_SZ    Kwindel'*'DisplayVersion    REG_SZ    1.0.0'*'Publisher    REG_SZ    Vexlo'* ]] ||
         fail "installed: $(ls "$dir") $entry"
@@ -223,7 +223,7 @@ install_silently() {
 }
 
 # What is installed, as names and checksums.
-installed() { (cd "$dir" && find . -type f -exec md5sum {} + | sort) && wine reg query "$key" | tr -d '\r'; }
+installed() { (cd "$dir" && find . -type f -exec md5sum {} + | sort) && wine reg query "$uninstall_key" | tr -d '\r'; }
 
 # Beside a running Kwindel, installing again and uninstalling change nothing: silently they end with exit
 # code 2; interactively they ask, in Dutch, to close Kwindel first, and go on once it is closed.
@@ -249,7 +249,7 @@ beside_running() {
 # Uninstalled silently: nothing is left but the page the user saved.
 uninstall_silently() {
     wine "$dir/uninstall.exe" /S && wineserver -w
-    [[ $(ls "$dir") == Kwindel.htm && ! -e $link ]] && ! wine reg query "$key" >/dev/null 2>&1 ||
+    [[ $(ls "$dir") == Kwindel.htm && ! -e $link ]] && ! wine reg query "$uninstall_key" >/dev/null 2>&1 ||
         fail "left after uninstall: $(ls "$dir")"
 }
 
