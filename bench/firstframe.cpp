@@ -1,6 +1,8 @@
-// Linked into a copy of a program (Kwindel's main, or the floor's): quits it
-// once its first window has been drawn, printing the resident memory then,
-// so that a whole start-up can be counted under callgrind or heaptrack.
+// Preloaded into a Qt program (LD_PRELOAD): ends it once its first window
+// has been drawn, printing the resident memory then, so that a whole
+// start-up can be counted under callgrind. The programs measured are the
+// real ones, Kwindel of this build or another, and the floor.
+//   KWINDEL_SMAPS=FILE   also copies the memory map there
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -9,8 +11,25 @@
 #include <QWidget>
 
 #include <cstdio>
+#include <cstdlib>
 
 namespace {
+
+void reportAndEnd()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (status.open(QIODevice::ReadOnly)) {
+        for (const QByteArray &line : status.readAll().split('\n')) {
+            if (line.startsWith("VmRSS:"))
+                std::fprintf(stderr, "first frame %s\n", line.simplified().constData());
+        }
+    }
+    QFile smaps(QStringLiteral("/proc/self/smaps")), copy(QString::fromLocal8Bit(qgetenv("KWINDEL_SMAPS")));
+    if (!copy.fileName().isEmpty() && smaps.open(QIODevice::ReadOnly) && copy.open(QIODevice::WriteOnly))
+        copy.write(smaps.readAll());
+    std::fflush(nullptr);
+    std::_Exit(0); // the program's clean-up is no part of its start-up
+}
 
 class FirstFrame : public QObject
 {
@@ -20,24 +39,10 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        // The paint of a window is flushed to the screen before the event
-        // loop runs the timer.
+        // A window's paint is flushed to the screen before the timer runs.
         if (event->type() == QEvent::Paint && watched->isWidgetType() && static_cast<QWidget *>(watched)->isWindow()) {
             qApp->removeEventFilter(this);
-            QTimer::singleShot(0, qApp, [] {
-                QFile status(QStringLiteral("/proc/self/status"));
-                if (status.open(QIODevice::ReadOnly)) {
-                    for (const QByteArray &line : status.readAll().split('\n')) {
-                        if (line.startsWith("VmRSS:") || line.startsWith("VmHWM:"))
-                            std::fprintf(stderr, "first frame %s\n", line.simplified().constData());
-                    }
-                }
-                // Where the memory lies, mapping by mapping, for a closer look.
-                QFile smaps(QStringLiteral("/proc/self/smaps")), copy(QString::fromLocal8Bit(qgetenv("KWINDEL_SMAPS")));
-                if (!copy.fileName().isEmpty() && smaps.open(QIODevice::ReadOnly) && copy.open(QIODevice::WriteOnly))
-                    copy.write(smaps.readAll());
-                QCoreApplication::quit();
-            });
+            QTimer::singleShot(0, qApp, reportAndEnd);
         }
         return false;
     }
