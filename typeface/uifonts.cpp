@@ -73,8 +73,7 @@ const Faces &faces()
             // The engine the windows' own font loads anyway, resized: a
             // second engine of its own would cost a second fontconfig match.
             f.msSansSerif = QRawFont::fromFont(fontWithFamilies({msSansSerifFamily}, 8.25));
-            if (isStrike(f.msSansSerif))
-                f.msSansSerif.setPixelSize(13);
+            f.msSansSerif.setPixelSize(13);
 #else
             QFont face(msSansSerifFamily);
             face.setPixelSize(13);
