@@ -36,6 +36,22 @@ QString controlName(const Control &control)
     return control.index < 0 ? name : QStringLiteral("%1(%2)").arg(name).arg(control.index);
 }
 
+// A list whose popup (a frame, a view, scroll bars) is built when it first
+// opens: it costs start-up a good deal, and the first page has no list.
+class List : public QComboBox
+{
+public:
+    using QComboBox::QComboBox;
+    Q_DISABLE_COPY_MOVE(List)
+
+    void showPopup() override
+    {
+        if (!qobject_cast<PixelTextDelegate *>(itemDelegate()))
+            setItemDelegate(new PixelTextDelegate(this));
+        QComboBox::showPopup();
+    }
+};
+
 QWidget *createControl(const Control &control, QWidget *parent)
 {
     const QString caption = fromUtf8(control.caption);
@@ -48,11 +64,8 @@ QWidget *createControl(const Control &control, QWidget *parent)
     }
     case Kind::Option:
         return new OptionButton(caption, parent);
-    case Kind::Combo: {
-        auto *list = new QComboBox(parent);
-        list->setItemDelegate(new PixelTextDelegate(list));
-        return list;
-    }
+    case Kind::Combo:
+        return new List(parent);
     case Kind::Text: {
         auto *text = new QLineEdit(parent);
         PixelText::followScale(text);

@@ -16,6 +16,8 @@ packages=(
     qt6-translations-l10n
     # the desktop: install checks, a screen reader's view, a window manager
     desktop-file-utils appstream at-spi2-core python3-pyatspi dbus openbox xdotool imagemagick
+    # start-up counted in instructions (bench.sh)
+    valgrind
     # the sanitized suite runs under a session bus; the page fuzzer is built with clang
     dbus-daemon clang-14 libclang-rt-14-dev
 )

@@ -1,11 +1,12 @@
 #include "uifonts.h"
 
 #include <QFontDatabase>
-#include <QHash>
 #include <QStringList>
 
 #include <cmath>
+#include <map>
 #include <mutex>
+#include <tuple>
 
 #ifdef KWINDEL_HAVE_FONTCONFIG
 #include <fontconfig/fontconfig.h>
@@ -41,6 +42,15 @@ constexpr char outlineRendering[] = R"(<?xml version="1.0"?>
 </fontconfig>
 )";
 
+QFont fontWithFamilies(const QStringList &families, qreal pointSize)
+{
+    QFont font;
+    font.setFamilies(families);
+    font.setPointSizeF(pointSize);
+    font.setStyleHint(QFont::SansSerif);
+    return font;
+}
+
 struct Faces {
     QRawFont msSansSerif;  // its first strike; invalid where there is none
     QStringList interface; // the families asked for, in order
@@ -59,9 +69,16 @@ const Faces &faces()
         Faces f;
         const QStringList known = QFontDatabase::families();
         if (known.contains(msSansSerifFamily, Qt::CaseInsensitive) || QFontDatabase::addApplicationFont(wineFace) >= 0) {
+#ifdef KWINDEL_HAVE_FONTCONFIG
+            // The engine the windows' own font loads anyway, resized: a
+            // second engine of its own would cost a second fontconfig match.
+            f.msSansSerif = QRawFont::fromFont(fontWithFamilies({msSansSerifFamily}, 8.25));
+            f.msSansSerif.setPixelSize(13);
+#else
             QFont face(msSansSerifFamily);
             face.setPixelSize(13);
             f.msSansSerif = QRawFont::fromFont(face);
+#endif
         }
         const bool present = isStrike(f.msSansSerif);
         f.interface = present ? QStringList{msSansSerifFamily} : QStringList{msSansSerifFamily, narrowFamily};
@@ -77,15 +94,6 @@ const Faces &faces()
         return f;
     }();
     return found;
-}
-
-QFont fontWithFamilies(const QStringList &families, qreal pointSize)
-{
-    QFont font;
-    font.setFamilies(families);
-    font.setPointSizeF(pointSize);
-    font.setStyleHint(QFont::SansSerif);
-    return font;
 }
 
 // The designed em in pixels: the windows were drawn at 96 dots an inch.
@@ -166,12 +174,14 @@ bool isInterfaceFont(const QFont &font)
 
 QRawFont interfaceFace(qreal pointSize, qreal scale, int step)
 {
-    static QHash<QString, QRawFont> chosen;
-    const QString key = QStringLiteral("%1/%2/%3").arg(pointSize).arg(scale).arg(step);
+    // Asked for each text drawn or measured: a key of numbers, not of
+    // formatted text.
+    static std::map<std::tuple<qreal, qreal, int>, QRawFont> chosen;
+    const auto key = std::make_tuple(pointSize, scale, step);
     auto it = chosen.find(key);
     if (it == chosen.end())
-        it = chosen.insert(key, chooseFace(pointSize, scale, step));
-    return *it;
+        it = chosen.emplace(key, chooseFace(pointSize, scale, step)).first;
+    return it->second;
 }
 
 bool isStrike(const QRawFont &face)
