@@ -72,8 +72,8 @@ check_translucent() {
 # The info window's toplevel names the main window's as its parent on the wire.
 check_parent() {
     local main info
-    main=$(grep -o 'xdg_toplevel@[0-9]*\.set_title("Kwindel")' "$work/wire" | cut -d. -f1)
-    info=$(grep -o 'xdg_toplevel@[0-9]*\.set_title("Info' "$work/wire" | cut -d. -f1)
+    main=$(grep -o 'xdg_toplevel@[0-9]*\.set_title("Kwindel")' "$work/wire" | cut -d. -f1 | head -1)
+    info=$(grep -o 'xdg_toplevel@[0-9]*\.set_title("Info' "$work/wire" | cut -d. -f1 | head -1)
     [[ -n $main && -n $info ]] || fail "no toplevels on the wire"
     grep -q "$info\.set_parent($main)" "$work/wire" || fail "the info window ($info) is not the child of $main"
 }
