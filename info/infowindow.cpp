@@ -1,16 +1,18 @@
 #include "infowindow.h"
 
 #include "frminfo.h"
+#include "platformwindow.h"
 
 #include <QPointer>
 
-void openInfoWindow()
+void openInfoWindow(QWidget *owner)
 {
     // The program's one info window; closing it deletes it.
     static QPointer<frminfo> window;
     // A window closed but not yet deleted counts as unloaded.
     if (!window || !window->isVisible()) {
         window = new frminfo;
+        PlatformWindow::setOwner(window, owner);
         window->Form_Load();
         window->placeCentred();
     }

@@ -1,5 +1,7 @@
 #include "windowstyle.h"
 
+#include "platformwindow.h"
+
 #include <QVariant>
 #include <QWidget>
 
@@ -34,7 +36,7 @@ qint32 QtApi::SetWindowLong(Handle window, qint32 index, qint32 style)
     widget->setProperty(extendedStyleProperty, style);
     // Without the layered style the window system draws the window opaque.
     if (!(style & WS_EX_LAYERED))
-        widget->setWindowOpacity(1.0);
+        PlatformWindow::setOpacity(widget, 1.0);
     return previous;
 }
 
@@ -43,7 +45,7 @@ void QtApi::SetLayeredWindowAttributes(Handle window, quint32 /*colourKey*/, qui
     QWidget *widget = QWidget::find(window);
     // Like the system call, this only works on a layered window.
     if (widget && (widget->property(extendedStyleProperty).toInt() & WS_EX_LAYERED) && (flags & LWA_ALPHA))
-        widget->setWindowOpacity(alpha / 255.0);
+        PlatformWindow::setOpacity(widget, alpha / 255.0);
 }
 
 Api &current()

@@ -38,7 +38,8 @@ public:
 
 // The toolkit's version: the extended style lives on the widget, and a
 // layered window's alpha becomes its window opacity, which Qt hands to the
-// window system (layered windows on Windows, _NET_WM_WINDOW_OPACITY on X11).
+// window system (layered windows on Windows, _NET_WM_WINDOW_OPACITY on X11),
+// or that the program draws where the window system cannot (Wayland).
 class QtApi final : public Api
 {
 public:

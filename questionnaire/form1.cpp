@@ -278,7 +278,7 @@ void Form1::cmdEnd_Click()
 
 void Form1::cmdInfo_Click()
 {
-    openInfoWindow();
+    openInfoWindow(this);
 }
 
 void Form1::cmdSave_Click()

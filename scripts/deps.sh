@@ -18,6 +18,9 @@ packages=(
     desktop-file-utils appstream at-spi2-core python3-pyatspi dbus openbox xdotool imagemagick
     # start-up counted in instructions (bench.sh)
     valgrind
+    # a Wayland session: headless sway with its background, Qt's Wayland plugin, keys, screenshots, the
+    # seat's pointer (a small client built with wayland-scanner) and sway's window tree read with jq
+    sway swaybg qt6-wayland wtype grim libwayland-dev jq
     # the sanitized suite runs under a session bus; the page fuzzer is built with clang
     dbus-daemon clang-14 libclang-rt-14-dev
 )
