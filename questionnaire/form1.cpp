@@ -82,7 +82,7 @@ QWidget *createControl(const Control &control, QWidget *parent)
     return nullptr;
 }
 
-// A name box is empty until its page first opens and builds it.
+// A name box not built yet has no text.
 QString textOf(const QLineEdit *box)
 {
     return box ? box->text() : QString();
@@ -163,7 +163,8 @@ void Form1::setupControls()
 
 QWidget *Form1::addControl(const Control &control)
 {
-    QWidget *parent = control.page == buttonRow ? static_cast<QWidget *>(this) : Frame[static_cast<std::size_t>(control.page)];
+    QWidget *parent = control.page == buttonRow ? static_cast<QWidget *>(this)
+                                                : Frame[static_cast<std::size_t>(control.page)];
     QWidget *widget = createControl(control, parent);
     widget->setObjectName(controlName(control));
     widget->setGeometry(Twips::toPixels(control.box));
