@@ -104,6 +104,7 @@ int main(int argc, char **argv)
     form.show();
     if (!processUntil([&] { return form.windowHandle() && form.windowHandle()->isExposed(); }))
         return 1;
+    form.buildNameBoxes();
     form.findChild<QLineEdit *>(QStringLiteral("txtAGeslacht"))->setText(QStringLiteral("Daan"));
     form.findChild<QLineEdit *>(QStringLiteral("txtNaam"))->setText(QStringLiteral("Sanne"));
     auto *forward = form.findChild<QPushButton *>(QStringLiteral("cmdPrevNext(0)"));

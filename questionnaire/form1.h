@@ -12,6 +12,10 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 
+namespace Form1Layout {
+struct Control;
+}
+
 // The main window: twelve stacked question pages, the button row beneath
 // them and the answers the user has given so far.
 class Form1 : public QWidget
@@ -41,8 +45,15 @@ public:
     // Rebuilds the eight-line result from the answers and the other-sex name.
     void RunEnd();
 
+    // Builds the two name boxes now, rather than after the first drawing.
+    void buildNameBoxes();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
 private:
     void setupControls();
+    QWidget *addControl(const Form1Layout::Control &control);
     void setupConnections();
     void setupTabOrder();
     void setListIndex(QComboBox *list, int index);

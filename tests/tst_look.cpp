@@ -126,6 +126,7 @@ private slots:
         QVERIFY(info);
         look(info, "frminfo.png");
         QByteArray places;
+        quiz.form->buildNameBoxes(); // else after the first drawing
         for (const QWidget *window : {static_cast<QWidget *>(quiz.form.get()), static_cast<QWidget *>(info)})
             checkLetters(window);
         for (const QWidget *window : {static_cast<QWidget *>(quiz.form.get()), static_cast<QWidget *>(info)})

@@ -27,6 +27,10 @@ template<typename T = QWidget>
 T *control(const QWidget *window, const QString &name)
 {
     auto *widget = window->findChild<T *>(name);
+    if (auto *form = qobject_cast<Form1 *>(const_cast<QWidget *>(window)); !widget && form) { // a name box, sooner
+        form->buildNameBoxes();
+        widget = window->findChild<T *>(name);
+    }
     if (!widget)
         qFatal("no control %s", qPrintable(name));
     return widget;
