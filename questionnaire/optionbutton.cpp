@@ -33,15 +33,12 @@ void OptionButton::paintEvent(QPaintEvent * /*event*/)
     if (hasFocus()) {
         QStyleOptionFocusRect focus;
         focus.initFrom(this);
-        // Around the caption's lines as they are drawn, and inside the box,
-        // so that none of its edges is lost.
-        QRect caption = painter.fontMetrics().boundingRect(captionRect, captionFlags, text());
-        if (PixelText::draws(&painter)) {
-            const QSize size = PixelText::size(font(), text(), captionRect.width());
-            caption = QRect(captionRect.left(), captionRect.top() + (captionRect.height() - size.height()) / 2,
-                            size.width(), size.height());
-        }
-        focus.rect = caption.adjusted(-1, 0, 1, 0).intersected(rect());
+        // Around the caption's lines as they are drawn, and inside what shows
+        // of the button, so that none of its edges is lost.
+        const QRect caption = PixelText::draws(&painter)
+                                  ? PixelText::boundingRect(&painter, captionRect, captionFlags, text())
+                                  : painter.fontMetrics().boundingRect(captionRect, captionFlags, text());
+        focus.rect = caption.adjusted(-1, 0, 1, 0).intersected(visibleRegion().boundingRect());
         painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
     }
 }

@@ -131,51 +131,99 @@ bool draws(const QPainter *painter)
            && toDevice.type() <= QTransform::TxScale && UiFonts::drawsInPixels(toDevice.m11());
 }
 
-bool draw(QPainter *painter, const QRect &rect, int flags, const QString &text)
+namespace {
+
+// A text as draw() sets it, in device pixels: the face, the lines with their
+// glyph positions, where each line starts and how high lines are.
+struct Arranged {
+    Face face;
+    Text laidOut;
+    QList<QList<double>> advances;
+    QList<QPointF> baselines;
+    QList<int> widths;
+    int lineHeight = 0;
+};
+
+Arranged arrange(const QPainter *painter, const QRect &rect, int flags, const QString &text)
 {
     const QFont font = painter->font();
     const QTransform toDevice = painter->deviceTransform();
-    if (!draws(painter))
-        return false;
     const qreal scale = toDevice.m11();
 
     const Face designed = faceFor(font, 1.0);
-    Face face = faceFor(font, scale);
+    Arranged a{faceFor(font, scale), {}, {}, {}, {}, 0};
     // Windows at 120 dots an inch has only the larger strikes: there the
     // strike of this scale sets the lines, with the room strikes run over.
-    const bool strikeHereOnly = UiFonts::isStrike(face.raw) && !UiFonts::isStrike(designed.raw);
-    const Text laidOut = strikeHereOnly ? layOut(face, text, flags, (rect.width() + 2) * scale)
-                                        : layOut(designed, text, flags, rect.width());
+    const bool strikeHereOnly = UiFonts::isStrike(a.face.raw) && !UiFonts::isStrike(designed.raw);
+    a.laidOut = strikeHereOnly ? layOut(a.face, text, flags, (rect.width() + 2) * scale)
+                               : layOut(designed, text, flags, rect.width());
     // One pixel smaller at a time while a line would pass both its box and
     // its width at scale 1.
     for (int step = 1; step < 4; ++step) {
         bool fits = true;
-        for (const QString &line : laidOut.lines)
-            fits = fits && face.width(line) <= std::max<double>(rect.width(), designed.width(line)) * scale + 1;
+        for (const QString &line : a.laidOut.lines)
+            fits = fits && a.face.width(line) <= std::max<double>(rect.width(), designed.width(line)) * scale + 1;
         if (fits)
             break;
-        face = faceFor(font, scale, step);
+        a.face = faceFor(font, scale, step);
     }
 
     const QRect box = toDevice.mapRect(QRectF(rect)).toAlignedRect();
     // A strike a little taller than its scale keeps the designed pitch, so
     // a label's last line stays inside it.
-    const int lineHeight = std::min(face.lineHeight(), static_cast<int>(designed.lineHeight() * scale));
-    const int height = lineHeight * static_cast<int>(laidOut.lines.size());
+    a.lineHeight = std::min(a.face.lineHeight(), static_cast<int>(designed.lineHeight() * scale));
+    const int height = a.lineHeight * static_cast<int>(a.laidOut.lines.size());
     int top = box.top();
     if (flags & Qt::AlignBottom)
         top = box.bottom() + 1 - height;
     else if (flags & Qt::AlignVCenter)
         top = box.top() + (box.height() - height) / 2;
+    for (int i = 0; i < a.laidOut.lines.size(); ++i) {
+        a.advances << a.face.advances(a.laidOut.lines[i]);
+        double x = 0;
+        for (double advance : a.advances.last())
+            x += advance;
+        const int lineWidth = static_cast<int>(std::round(x));
+        int left = box.left();
+        if (flags & Qt::AlignRight)
+            left = box.right() + 1 - lineWidth;
+        else if (flags & Qt::AlignHCenter)
+            left = box.left() + (box.width() - lineWidth) / 2;
+        a.widths << lineWidth;
+        a.baselines << QPointF(left, top + i * a.lineHeight + std::round(a.face.raw.ascent()));
+    }
+    return a;
+}
+
+} // namespace
+
+QRect boundingRect(const QPainter *painter, const QRect &rect, int flags, const QString &text)
+{
+    const Arranged a = arrange(painter, rect, flags, text);
+    QRect lines;
+    for (int i = 0; i < a.baselines.size(); ++i) {
+        const QPointF start = a.baselines[i] - QPointF(0, std::round(a.face.raw.ascent()));
+        lines |= QRect(start.toPoint(), QSize(a.widths[i], a.lineHeight));
+    }
+    return painter->deviceTransform().inverted().mapRect(QRectF(lines)).toAlignedRect();
+}
+
+bool draw(QPainter *painter, const QRect &rect, int flags, const QString &text)
+{
+    if (!draws(painter))
+        return false;
+    const Arranged a = arrange(painter, rect, flags, text);
+    const qreal scale = painter->deviceTransform().m11();
+    const QTransform toDevice = painter->deviceTransform();
 
     painter->save();
     painter->setWorldTransform(toDevice.inverted() * painter->worldTransform());
-    for (int i = 0; i < laidOut.lines.size(); ++i) {
-        const QString &line = laidOut.lines[i];
+    for (int i = 0; i < a.laidOut.lines.size(); ++i) {
+        const QString &line = a.laidOut.lines[i];
+        const QList<double> &advances = a.advances[i];
         QGlyphRun run;
-        run.setRawFont(face.raw);
-        run.setGlyphIndexes(face.raw.glyphIndexesForString(line));
-        const QList<double> advances = face.advances(line);
+        run.setRawFont(a.face.raw);
+        run.setGlyphIndexes(a.face.raw.glyphIndexesForString(line));
         QList<QPointF> positions;
         double x = 0;
         for (double advance : advances) {
@@ -183,20 +231,14 @@ bool draw(QPainter *painter, const QRect &rect, int flags, const QString &text)
             x += advance;
         }
         run.setPositions(positions);
-        const int lineWidth = static_cast<int>(std::round(x));
-        int left = box.left();
-        if (flags & Qt::AlignRight)
-            left = box.right() + 1 - lineWidth;
-        else if (flags & Qt::AlignHCenter)
-            left = box.left() + (box.width() - lineWidth) / 2;
-        const QPointF baseline(left, top + i * lineHeight + std::round(face.raw.ascent()));
+        const QPointF baseline = a.baselines[i];
         painter->drawGlyphRun(baseline, run);
-        if (face.bold > 0)
-            painter->drawGlyphRun(baseline + QPointF(face.bold, 0), run);
-        if (i == laidOut.mnemonicLine && laidOut.mnemonicIndex < positions.size()) {
+        if (a.face.bold > 0)
+            painter->drawGlyphRun(baseline + QPointF(a.face.bold, 0), run);
+        if (i == a.laidOut.mnemonicLine && a.laidOut.mnemonicIndex < positions.size()) {
             const int thickness = std::max(1, static_cast<int>(scale));
-            const QPointF start = baseline + positions[laidOut.mnemonicIndex] + QPointF(0, thickness);
-            painter->fillRect(QRectF(start, QSizeF(advances[laidOut.mnemonicIndex], thickness)), painter->pen().color());
+            const QPointF start = baseline + positions[a.laidOut.mnemonicIndex] + QPointF(0, thickness);
+            painter->fillRect(QRectF(start, QSizeF(advances[a.laidOut.mnemonicIndex], thickness)), painter->pen().color());
         }
     }
     painter->restore();

@@ -20,6 +20,10 @@ bool draws(const QPainter *painter);
 // nothing, where the font is not the interface face.
 bool draw(QPainter *painter, const QRect &rect, int flags, const QString &text);
 
+// Where draw() puts the text's lines, in the painter's coordinates; only
+// where draws() holds.
+QRect boundingRect(const QPainter *painter, const QRect &rect, int flags, const QString &text);
+
 } // namespace PixelText
 
 // A style whose item texts in the interface face are drawn by PixelText.

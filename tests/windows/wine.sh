@@ -17,10 +17,8 @@ shot=$KWINDEL_JOBS/window.png
 
 check_prerequisites() {
     # The printed sheet is drawn in these faces on Windows: without them it is another sheet.
-    local face
-    for face in "Humor Sans:fonts-humor-sans" "Tahoma:fonts-wine"; do
-        [[ -n $(fc-list "${face%%:*}") ]] || fail "missing prerequisite: the face ${face%%:*} (package ${face#*:})"
-    done
+    [[ -n $(fc-list "Humor Sans") ]] || fail "missing prerequisite: the face Humor Sans (package fonts-humor-sans)"
+    [[ -f $WINEPREFIX/drive_c/windows/Fonts/tahoma.ttf ]] || fail "missing prerequisite: Wine's Tahoma (package fonts-wine)"
 }
 
 # --- The driver --------------------------------------------------------------
@@ -37,6 +35,7 @@ window() {
 # Wine's keyboard gives nothing beyond 16 bits, so an emoji is pasted, as many Windows users enter one.
 enter() {
     local text=$1 c i
+    [[ -n $warned ]] || { warned=1 && warning; }
     for ((i = 0; i < ${#text}; i++)); do
         c=${text:i:1}
         if (($(printf %d "'$c") > 0xffff)); then
@@ -71,8 +70,8 @@ ink_rows() {
         -depth 8 txt:- | awk 'NR > 1 { printf "%d", $0 !~ /#000000/ }'
 }
 
-# Lines of text in a box: runs of rows with ink.
-ink_lines() { ink_rows "$1" | tr -s 0 ' ' | wc -w; }
+# The heights of the lines of text in a box: its runs of rows with ink.
+ink_lines() { ink_rows "$1" | tr -s 0 ' ' | awk '{ for (i = 1; i <= NF; i++) printf "%d ", length($i) }'; }
 
 # No ink on a box's first or last row: no line of it is cut.
 whole() {
@@ -94,13 +93,11 @@ on_page() {
     done
     label=$(awk -v c="$control" '/^Frame/ { getline; q = $1 } $1 ~ "^" c { print q; exit }' "$golden/places.txt")
     read -r x y w h < <(place "$label")
-    local inside
-    inside=$(box $((x + 8)) $((y + 8)) "$w" "$h")
-    whole "$inside" "$label"
     local lines
-    lines=$(ink_lines "$inside")
-    [[ -n ${question_lines[$label]:-} ]] || question_lines[$label]=$lines
-    ((lines == question_lines[$label])) || fail "at ${pct}%: $label has $lines lines, ${question_lines[$label]} at 100%"
+    lines=($(ink_lines "$(box $((x + 8)) $((y + 8)) "$w" "$h")"))
+    [[ -n ${question_lines[$label]:-} ]] || question_lines[$label]=${#lines[@]}
+    ((${#lines[@]} == question_lines[$label] && lines[-1] * 10 >= lines[0] * 6)) ||
+        fail "at ${pct}%: $label has lines of ${lines[*]} rows, ${question_lines[$label]} lines at 100%"
 }
 
 # An open list's chosen row is written dark on its pale selection.
@@ -113,25 +110,50 @@ on_list() {
 }
 
 # The chosen option's dotted focus rectangle, whole: the ink right of its circle is framed on both sides.
+# An option may have widened to its caption: up to 6 pixels, short of the next control.
 on_answer() {
     [[ $1 != cmb* ]] || return 0
     local x y w h sides
     read -r x y w h < <(place "$1")
     import -window "$win" "$shot"
-    sides=$(convert "$shot" -crop "$(box $((x + 8 + 13)) $((y + 8)) $((w - 13)) "$h")" +repage -colorspace gray \
+    sides=$(convert "$shot" -crop "$(box $((x + 8 + 13)) $((y + 8)) $((w - 13 + 6)) "$h")" +repage -colorspace gray \
         -negate -threshold 40% -trim +repage \( +clone -crop 1x+0+0 \) \( -clone 0 -gravity east -crop 1x+0+0 \) \
         -delete 0 -format '%[fx:mean > 0.3]' info: | tr -d '\n')
     [[ $sides == 11 ]] || fail "focus rectangle at ${pct}%: $1 ($sides)"
 }
 
-# The name warning, emptied box: its text and button whole, in the windows' face, and the quiz goes on.
-message_box() {
-    click txtAGeslacht && enter x && key BackSpace
-    local box_window
-    box_window=$(window '^Kwindel$' | grep -v "^$win$" || true)
+# The warning that comes as the first name box is emptied: one line, as wide and as high as the face
+# draws it on Linux at this scale (a pixel or two either way), so no letter is lost or out of step.
+warned=
+warning() {
+    xdotool type x && key BackSpace
+    local box scale
+    for _ in $(seq 50); do
+        box=$(xdotool search --onlyvisible --name '^Kwindel$' 2>/dev/null | grep -vx "$win" | head -1) && break
+        sleep 0.2
+    done
+    [[ -n $box ]] || fail "no warning at ${pct}%"
     sleep 0.5
-    import -window root "$KWINDEL_JOBS/message-$pct.png"
+    import -window "$box" "$KWINDEL_JOBS/warning.png"
     key Return
+    wait_for "! xdotool search --onlyvisible --name '^Kwindel$' | grep -qvx $win"
+    scale=$(awk -v p="$pct" 'BEGIN { print p == 100 ? "" : "@" p / 100 "x" }')
+    local drawn expected
+    drawn=$(text_line "$KWINDEL_JOBS/warning.png") expected=$(text_line "$golden/message$scale.png")
+    echo "warning at ${pct}%: $drawn, on Linux $expected" >&2
+    awk -v a="$drawn" -v b="$expected" 'BEGIN { split(a, x); split(b, y); exit (x[1] - y[1]) ^ 2 > 4 || (x[2] - y[2]) ^ 2 > 4 }' ||
+        fail "warning at ${pct}%: its line is ${drawn/ /x}, on Linux ${expected/ /x}"
+}
+
+# The first line of ink in an image: its width and height.
+text_line() {
+    local rows first length
+    rows=$(convert "$1" -colorspace gray -negate -threshold 40% -scale "1x$(identify -format %h "$1")!" -depth 8 txt:- |
+        awk 'NR > 1 { printf "%d", $0 !~ /#000000/ }')
+    rows=${rows%%10*}1 first=${rows%%1*}
+    first=${#first} length=$((${#rows} - first))
+    convert "$1" -crop "$(identify -format %w "$1")x$length+0+$first" +repage -colorspace gray -negate -threshold 40% \
+        -trim -format '%w %h' info:
 }
 
 # --- One user ------------------------------------------------------------------------
@@ -141,6 +163,7 @@ play() {
     local k=$1
     pct=${2:-100}
     wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d $((96 * pct / 100)) /f >/dev/null
+    warned=
     (cd "$dir" && wine kwindel.exe; echo $? >"$dir/status") &
     win=$(window '^Kwindel$')
     xdotool windowactivate --sync "$win"
@@ -226,24 +249,27 @@ install_silently() {
 installed() { (cd "$dir" && find . -type f -exec md5sum {} + | sort) && wine reg query "$uninstall_key" | tr -d '\r'; }
 
 # Beside a running Kwindel, installing again and uninstalling change nothing: silently they end with exit
-# code 2; interactively they ask, in Dutch, to close Kwindel first, and go on once it is closed.
+# code 2; interactively the installer asks, in Dutch, to close Kwindel, and goes on once it is closed.
 beside_running() {
     (cd "$dir" && wine kwindel.exe) &
     win=$(window '^Kwindel$')
-    local before status
+    local before status=0
     before=$(installed)
-    status=0 && wine "$setup" /S || status=$?
+    wine "$setup" /S || status=$?
     ((status == 2)) || fail "installed beside a running Kwindel: exit code $status"
-    status=0 && wine "$dir/uninstall.exe" /S "_?=$(winepath -w "$dir")" || status=$?
+    status=0
+    wine "$dir/uninstall.exe" /S "_?=$(winepath -w "$dir")" || status=$?
     ((status == 2)) || fail "uninstalled beside a running Kwindel: exit code $status"
     [[ $(installed) == "$before" ]] || fail "changed beside a running Kwindel"
     LC_ALL=nl_NL.UTF-8 wine "$setup" &
     local question
     question=$(window '^Kwindel-installatie$')
     import -window "$question" "$KWINDEL_JOBS/running.png"
-    click cmdEnd
+    xdotool windowactivate --sync "$win" key alt+F4
     xdotool windowactivate --sync "$question" key Return # "Opnieuw"
-    window 'Voltooien' || true
+    wait_for "[[ '$dir/uninstall.exe' -nt '$KWINDEL_JOBS/running.png' ]]"
+    wineserver -k
+    wineserver -w
 }
 
 # Uninstalled silently: nothing is left but the page the user saved.
