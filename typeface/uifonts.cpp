@@ -25,6 +25,9 @@ constexpr char narrowFamily[] = "Liberation Sans Narrow";
 // The widest of the designed one-line texts against its box: an outline
 // size is chosen so that it is no wider than the strike of scale 1 draws it.
 constexpr char widthSample[] = "Blijf je liever relaxt thuis of ga je liever uit!";
+// How wide MS Sans Serif's 13-pixel strike, the designed 8.25 points, draws it.
+constexpr double strikeSampleWidth = 191;
+constexpr double designPointSize = 8.25;
 // A strike is used where its em lies this close to the device em.
 constexpr double strikeTolerance = 0.75;
 
@@ -118,15 +121,35 @@ QRawFont outlineFace(int pixels)
     return QRawFont::fromFont(font);
 }
 
-QRawFont chooseFace(qreal pointSize, qreal scale, int step);
+// MS Sans Serif's strike of the designed size at this scale, if the system
+// has one. A strike's em is its ascent. FreeType finds a strike by its line
+// height, Windows by its em.
+QRawFont strikeFor(qreal pointSize, qreal scale)
+{
+    const QRawFont &strikes = faces().msSansSerif;
+    const double em = designEm(pointSize) * scale;
+    for (const double pixels : {em * 13.0 / 11.0, em}) {
+        if (!strikes.isValid())
+            break;
+        QRawFont strike = strikes;
+        strike.setPixelSize(std::round(pixels));
+        if (std::abs(strike.ascent() - em) <= strikeTolerance)
+            return strike;
+    }
+    return {};
+}
 
-// The outline face's size in device pixels: as wide as the face of scale 1.
+// The outline face's size in device pixels: as wide as the strike of scale
+// 1, or, where the system lacks that strike (Windows at 120 dots an inch
+// and over), as wide as that strike is drawn.
 int outlinePixels(qreal pointSize, qreal scale)
 {
     const double em = designEm(pointSize) * scale;
-    if (scale == 1.0)
+    const QRawFont designed = strikeFor(pointSize, 1.0);
+    if (scale == 1.0 && designed.isValid())
         return static_cast<int>(std::round(em));
-    const double room = width(chooseFace(pointSize, 1.0, 0), widthSample) * scale;
+    const double room = (designed.isValid() ? width(designed, widthSample)
+                                            : strikeSampleWidth * pointSize / designPointSize) * scale;
     int pixels = static_cast<int>(std::round(em * 1.15));
     while (pixels > 1 && width(outlineFace(pixels), widthSample) > room)
         --pixels;
@@ -135,17 +158,9 @@ int outlinePixels(qreal pointSize, qreal scale)
 
 QRawFont chooseFace(qreal pointSize, qreal scale, int step)
 {
-    const QRawFont &strikes = faces().msSansSerif;
-    const double em = designEm(pointSize) * scale;
-    if (strikes.isValid() && step == 0) {
-        // A strike's em is its ascent. FreeType finds a strike by its line
-        // height, Windows by its em.
-        for (const double pixels : {em * 13.0 / 11.0, em}) {
-            QRawFont strike = strikes;
-            strike.setPixelSize(std::round(pixels));
-            if (std::abs(strike.ascent() - em) <= strikeTolerance)
-                return strike;
-        }
+    if (step == 0) {
+        if (QRawFont strike = strikeFor(pointSize, scale); strike.isValid())
+            return strike;
     }
     return outlineFace(outlinePixels(pointSize, scale) - step);
 }

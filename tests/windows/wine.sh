@@ -70,8 +70,11 @@ ink_rows() {
         -depth 8 txt:- | awk 'NR > 1 { printf "%d", $0 !~ /#000000/ }'
 }
 
-# The heights of the lines of text in a box: its runs of rows with ink.
-ink_lines() { ink_rows "$1" | tr -s 0 ' ' | awk '{ for (i = 1; i <= NF; i++) printf "%d ", length($i) }'; }
+# The heights of the lines of text in a box: its runs of rows with ink. A letter's tail may stand a row
+# apart; lines stand two or more apart.
+ink_lines() {
+    ink_rows "$1" | sed 's/101/111/g; s/101/111/g' | tr -s 0 ' ' | awk '{ for (i = 1; i <= NF; i++) printf "%d ", length($i) }'
+}
 
 # No ink on a box's first or last row: no line of it is cut.
 whole() {
@@ -91,10 +94,12 @@ on_page() {
         read -r x y w h < <(place "$control($i)")
         whole "$(box $((x + 8 + 14)) $((y + 8)) $((w - 14)) "$h")" "$control($i)"
     done
-    label=$(awk -v c="$control" '/^Frame/ { getline; q = $1 } $1 ~ "^" c { print q; exit }' "$golden/places.txt")
+    # The question: its page's label, down to where the next control starts.
+    local below lines
+    read -r label below < <(awk -v c="$control" '/^Frame/ { getline; q = $1; getline; split($2, p, ","); b = p[2] }
+        $1 ~ "^" c { print q, b; exit }' "$golden/places.txt")
     read -r x y w h < <(place "$label")
-    local lines
-    lines=($(ink_lines "$(box $((x + 8)) $((y + 8)) "$w" "$h")"))
+    lines=($(ink_lines "$(box $((x + 8)) $((y + 8)) "$w" $((below < y + h ? below - y : h)))"))
     [[ -n ${question_lines[$label]:-} ]] || question_lines[$label]=${#lines[@]}
     ((${#lines[@]} == question_lines[$label] && lines[-1] * 10 >= lines[0] * 6)) ||
         fail "at ${pct}%: $label has lines of ${lines[*]} rows, ${question_lines[$label]} lines at 100%"
@@ -110,13 +115,14 @@ on_list() {
 }
 
 # The chosen option's dotted focus rectangle, whole: the ink right of its circle is framed on both sides.
-# An option may have widened to its caption: up to 6 pixels, short of the next control.
+# An option may have widened to its caption: up to 6 pixels, short of the next control. Scaled, the
+# rectangle keeps a pixel clear of the circle.
 on_answer() {
     [[ $1 != cmb* ]] || return 0
-    local x y w h sides
+    local x y w h sides clear=$((pct == 100 ? 13 : 14))
     read -r x y w h < <(place "$1")
     import -window "$win" "$shot"
-    sides=$(convert "$shot" -crop "$(box $((x + 8 + 13)) $((y + 8)) $((w - 13 + 6)) "$h")" +repage -colorspace gray \
+    sides=$(convert "$shot" -crop "$(box $((x + 8 + clear)) $((y + 8)) $((w - clear + 6)) "$h")" +repage -colorspace gray \
         -negate -threshold 40% -trim +repage \( +clone -crop 1x+0+0 \) \( -clone 0 -gravity east -crop 1x+0+0 \) \
         -delete 0 -format '%[fx:mean > 0.3]' info: | tr -d '\n')
     [[ $sides == 11 ]] || fail "focus rectangle at ${pct}%: $1 ($sides)"
