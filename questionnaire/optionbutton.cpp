@@ -35,8 +35,9 @@ void OptionButton::paintEvent(QPaintEvent * /*event*/)
         focus.initFrom(this);
         // Around the caption's lines as they are drawn, and inside what shows
         // of the button, so that none of its edges is lost.
+        // Scaled, a pixel to the left would touch the circle.
         const QRect caption = PixelText::draws(&painter)
-                                  ? PixelText::boundingRect(&painter, captionRect, captionFlags, text())
+                                  ? PixelText::boundingRect(&painter, captionRect, captionFlags, text()).adjusted(1, 0, 0, 0)
                                   : painter.fontMetrics().boundingRect(captionRect, captionFlags, text());
         focus.rect = caption.adjusted(-1, 0, 1, 0).intersected(visibleRegion().boundingRect());
         painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);

@@ -121,7 +121,7 @@ QSize size(const QFont &font, const QString &text, int width)
         for (const QString &line : laidOut.lines)
             widest = std::max(widest, face.width(line) / scale);
     }
-    return {static_cast<int>(std::ceil(widest)), designed.lineHeight() * static_cast<int>(laidOut.lines.size())};
+    return {static_cast<int>(std::ceil(widest)), UiFonts::designedLineHeight(font.pointSizeF()) * static_cast<int>(laidOut.lines.size())};
 }
 
 bool draws(const QPainter *painter)
@@ -171,7 +171,7 @@ Arranged arrange(const QPainter *painter, const QRect &rect, int flags, const QS
     const QRect box = toDevice.mapRect(QRectF(rect)).toAlignedRect();
     // A strike a little taller than its scale keeps the designed pitch, so
     // a label's last line stays inside it.
-    a.lineHeight = std::min(a.face.lineHeight(), static_cast<int>(designed.lineHeight() * scale));
+    a.lineHeight = std::min(a.face.lineHeight(), static_cast<int>(UiFonts::designedLineHeight(font.pointSizeF()) * scale));
     const int height = a.lineHeight * static_cast<int>(a.laidOut.lines.size());
     int top = box.top();
     if (flags & Qt::AlignBottom)

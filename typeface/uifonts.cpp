@@ -1,6 +1,7 @@
 #include "uifonts.h"
 
 #include <QFontDatabase>
+#include <QHash>
 #include <QStringList>
 
 #include <cmath>
@@ -27,6 +28,7 @@ constexpr char narrowFamily[] = "Liberation Sans Narrow";
 constexpr char widthSample[] = "Blijf je liever relaxt thuis of ga je liever uit!";
 // How wide MS Sans Serif's 13-pixel strike, the designed 8.25 points, draws it.
 constexpr double strikeSampleWidth = 191;
+constexpr double strikeLineHeight = 13;
 constexpr double designPointSize = 8.25;
 // A strike is used where its em lies this close to the device em.
 constexpr double strikeTolerance = 0.75;
@@ -197,6 +199,18 @@ QRawFont interfaceFace(qreal pointSize, qreal scale, int step)
     if (it == chosen.end())
         it = chosen.emplace(key, chooseFace(pointSize, scale, step)).first;
     return it->second;
+}
+
+int designedLineHeight(qreal pointSize)
+{
+    static QHash<qreal, int> known; // asked for at every drawing
+    auto it = known.find(pointSize);
+    if (it == known.end()) {
+        const QRawFont strike = strikeFor(pointSize, 1.0);
+        it = known.insert(pointSize, static_cast<int>(std::round(strike.isValid() ? strike.ascent() + strike.descent()
+                                                                                  : strikeLineHeight * pointSize / designPointSize)));
+    }
+    return *it;
 }
 
 bool isStrike(const QRawFont &face)

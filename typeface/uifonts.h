@@ -30,6 +30,10 @@ QRawFont interfaceFace(qreal pointSize, qreal scale, int step = 0);
 // Whether the face is one of MS Sans Serif's bitmap strikes.
 bool isStrike(const QRawFont &face);
 
+// The height of a line at scale 1: the strike's, also where the system
+// lacks that strike.
+int designedLineHeight(qreal pointSize);
+
 // The advances a face's letters stand by: a strike's own whole pixels, an
 // outline's unhinted ones, so rounding never adds up into gaps in words.
 QRawFont::LayoutFlags advancesOf(const QRawFont &face);

@@ -71,9 +71,19 @@ ink_rows() {
 }
 
 # The heights of the lines of text in a box: its runs of rows with ink. A letter's tail may stand a row
-# apart; lines stand two or more apart.
+# apart from its line: a short run one row under a line is part of it.
 ink_lines() {
-    ink_rows "$1" | sed 's/101/111/g; s/101/111/g' | tr -s 0 ' ' | awk '{ for (i = 1; i <= NF; i++) printf "%d ", length($i) }'
+    ink_rows "$1" | awk '{
+        n = split($0, rows, "")
+        for (i = 1; i <= n; i++) {
+            if (rows[i] == 1 && run == 0 && gap == 1 && count && h[count] > 0) { tail = 1 }
+            if (rows[i] == 1) { run++; gap = 0; continue }
+            if (run) { if (tail && run * 3 < h[count]) h[count] += run + 1; else h[++count] = run }
+            run = 0; tail = 0; gap++
+        }
+        if (run) { if (tail && run * 3 < h[count]) h[count] += run + 1; else h[++count] = run }
+        for (i = 1; i <= count; i++) printf "%d ", h[i]
+    }'
 }
 
 # No ink on a box's first or last row: no line of it is cut.
