@@ -237,13 +237,14 @@ check_printed() {
 }
 
 # The info window, layered with alpha 200 as user32 has it; Wine draws its frame inside the X window, so
-# "Back" is clicked from where the helper says its client area starts.
+# "Back" is clicked from where the helper says its client area starts (in device pixels).
 check_info_window() {
     click cmdInfo 0
     wait_for "[[ \$(wine '$layered' | tr -d '\r') == '80000 200 '* ]]"
-    local main=$win
+    local main=$win dx dy
     win=$(window '^Info')
-    click cmdback $(wine "$layered" | tr -d '\r' | cut -d' ' -f3-)
+    read -r _ _ dx dy < <(wine "$layered" | tr -d '\r')
+    click cmdback $((dx * 100 / pct)) $((dy * 100 / pct))
     win=$main
 }
 
