@@ -98,6 +98,7 @@ whole() {
 declare -A question_lines
 on_page() {
     local control=$1 count=$2 i x y w h label
+    shot=$KWINDEL_JOBS/$control-$pct.png # kept, to be looked at
     import -window "$win" "$shot"
     for ((i = 0; i < count; i++)); do
         [[ $control == cmb* ]] && break
@@ -150,12 +151,12 @@ warning() {
     done
     [[ -n $box ]] || fail "no warning at ${pct}%"
     sleep 0.5
-    import -window "$box" "$KWINDEL_JOBS/warning.png"
+    import -window "$box" "$KWINDEL_JOBS/warning-$pct.png"
     key Return
     wait_for "! xdotool search --onlyvisible --name '^Kwindel$' | grep -qvx $win"
     scale=$(awk -v p="$pct" 'BEGIN { print p == 100 ? "" : "@" p / 100 "x" }')
     local drawn expected
-    drawn=$(text_line "$KWINDEL_JOBS/warning.png") expected=$(text_line "$golden/message$scale.png")
+    drawn=$(text_line "$KWINDEL_JOBS/warning-$pct.png") expected=$(text_line "$golden/message$scale.png")
     echo "warning at ${pct}%: $drawn, on Linux $expected" >&2
     awk -v a="$drawn" -v b="$expected" 'BEGIN { split(a, x); split(b, y); exit (x[1] - y[1]) ^ 2 > 4 || (x[2] - y[2]) ^ 2 > 4 }' ||
         fail "warning at ${pct}%: its line is ${drawn/ /x}, on Linux ${expected/ /x}"
@@ -243,6 +244,7 @@ check_info_window() {
     wait_for "[[ \$(wine '$layered' | tr -d '\r') == '80000 200 '* ]]"
     local main=$win dx dy
     win=$(window '^Info')
+    import -window "$win" "$KWINDEL_JOBS/info-$pct.png"
     read -r _ _ dx dy < <(wine "$layered" | tr -d '\r')
     click cmdback $((dx * 100 / pct)) $((dy * 100 / pct))
     win=$main
