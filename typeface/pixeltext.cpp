@@ -158,11 +158,12 @@ Arranged arrange(const QPainter *painter, const QRect &rect, int flags, const QS
     a.laidOut = strikeHereOnly ? layOut(a.face, text, flags, (rect.width() + 2) * scale)
                                : layOut(designed, text, flags, rect.width());
     // One pixel smaller at a time while a line would pass both its box and
-    // its width at scale 1.
+    // its width at scale 1; a strike that set its own lines has its room.
     for (int step = 1; step < 4; ++step) {
         bool fits = true;
         for (const QString &line : a.laidOut.lines)
-            fits = fits && a.face.width(line) <= std::max<double>(rect.width(), designed.width(line)) * scale + 1;
+            fits = fits && a.face.width(line) <= (strikeHereOnly ? (rect.width() + 2) * scale
+                                                                 : std::max<double>(rect.width(), designed.width(line)) * scale + 1);
         if (fits)
             break;
         a.face = faceFor(font, scale, step);
