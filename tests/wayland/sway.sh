@@ -27,8 +27,8 @@ start_sway() {
 # The seat has no pointer until a client holds a virtual one, and a typed name
 # loses its first letter unless a keyboard is held too.
 hold_input() {
-    wayland-scanner client-header "$here/virtual-pointer.xml" "$work/virtual-pointer.h"
-    wayland-scanner private-code "$here/virtual-pointer.xml" "$work/virtual-pointer.c"
+    wayland-scanner client-header "$here/data/virtual-pointer.xml" "$work/virtual-pointer.h"
+    wayland-scanner private-code "$here/data/virtual-pointer.xml" "$work/virtual-pointer.c"
     cc -I"$work" -o "$work/hold-pointer" "$here/hold-pointer.c" "$work/virtual-pointer.c" -lwayland-client
     "$work/hold-pointer" >"$work/pointer" &
     wtype -s 100000000 &
