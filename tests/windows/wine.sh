@@ -18,7 +18,8 @@ shot=$KWINDEL_JOBS/window.png
 check_prerequisites() {
     # The printed sheet is drawn in these faces on Windows: without them it is another sheet.
     [[ -n $(fc-list "Humor Sans") ]] || fail "missing prerequisite: the face Humor Sans (package fonts-humor-sans)"
-    [[ -f $WINEPREFIX/drive_c/windows/Fonts/tahoma.ttf ]] || fail "missing prerequisite: Wine's Tahoma (package fonts-wine)"
+    [[ -f $WINEPREFIX/drive_c/windows/Fonts/tahoma.ttf ]] ||
+        fail "missing prerequisite: Wine's Tahoma (package fonts-wine)"
 }
 
 # --- The driver --------------------------------------------------------------
@@ -66,8 +67,9 @@ box() {
 
 # For each row of a box, whether it holds ink: a string of 0 and 1, top to bottom.
 ink_rows() {
-    convert "$shot" -crop "$1" +repage -colorspace gray -negate -threshold 40% -scale "1x$(cut -dx -f2 <<<"${1%%+*}")!" \
-        -depth 8 txt:- | awk 'NR > 1 { printf "%d", $0 !~ /#000000/ }'
+    local rows=${1%%+*}
+    convert "$shot" -crop "$1" +repage -colorspace gray -negate -threshold 40% -scale "1x${rows#*x}!" -depth 8 txt:- |
+        awk 'NR > 1 { printf "%d", $0 !~ /#000000/ }'
 }
 
 # The heights of the lines of text in a box: its runs of rows with ink. A letter's tail may stand a row
@@ -121,8 +123,9 @@ on_list() {
     local X Y x y w h
     eval "$(xdotool mousemove --window "$win" 0 0 getmouselocation --shell | grep '^[XY]=')"
     read -r x y w h < <(place "$1")
-    import -window root -crop "$((150 * pct / 100))x$((12 * pct / 100))+$((X + (x + 10) * pct / 100))+$((Y + (y + h + 10) * pct / 100))" \
-        -colorspace gray -format '%[fx:minima < 0.3]' info: | grep -qx 1 || fail "unreadable at ${pct}%: $1"
+    local row="$((150 * pct / 100))x$((12 * pct / 100))+$((X + (x + 10) * pct / 100))+$((Y + (y + h + 10) * pct / 100))"
+    import -window root -crop "$row" -colorspace gray -format '%[fx:minima < 0.3]' info: | grep -qx 1 ||
+        fail "unreadable at ${pct}%: $1"
 }
 
 # The chosen option's dotted focus rectangle, whole: the ink right of its circle is framed on both sides.
@@ -133,8 +136,9 @@ on_answer() {
     local x y w h sides clear=$((pct == 100 ? 13 : 14))
     read -r x y w h < <(place "$1")
     import -window "$win" "$shot"
-    sides=$(convert "$shot" -crop "$(box $((x + 8 + clear)) $((y + 8)) $((w - clear + 6)) "$h")" +repage -colorspace gray \
-        -negate -threshold 40% -trim +repage \( +clone -crop 1x+0+0 \) \( -clone 0 -gravity east -crop 1x+0+0 \) \
+    sides=$(convert "$shot" -crop "$(box $((x + 8 + clear)) $((y + 8)) $((w - clear + 6)) "$h")" +repage \
+        -colorspace gray -negate -threshold 40% -trim +repage \
+        \( +clone -crop 1x+0+0 \) \( -clone 0 -gravity east -crop 1x+0+0 \) \
         -delete 0 -format '%[fx:mean > 0.3]' info: | tr -d '\n')
     [[ $sides == 11 ]] || fail "focus rectangle at ${pct}%: $1 ($sides)"
 }
@@ -158,7 +162,8 @@ warning() {
     local drawn expected
     drawn=$(text_line "$KWINDEL_JOBS/warning-$pct.png") expected=$(text_line "$golden/message$scale.png")
     echo "warning at ${pct}%: $drawn, on Linux $expected" >&2
-    awk -v a="$drawn" -v b="$expected" 'BEGIN { split(a, x); split(b, y); exit (x[1] - y[1]) ^ 2 > 4 || (x[2] - y[2]) ^ 2 > 4 }' ||
+    awk -v a="$drawn" -v b="$expected" '
+        BEGIN { split(a, x); split(b, y); exit (x[1] - y[1]) ^ 2 > 4 || (x[2] - y[2]) ^ 2 > 4 }' ||
         fail "warning at ${pct}%: its line is ${drawn/ /x}, on Linux ${expected/ /x}"
 }
 
@@ -259,7 +264,8 @@ install_silently() {
     local entry
     entry=$(wine reg query "$uninstall_key" | tr -d '\r')
     [[ -f $dir/kwindel.exe && -f $dir/kwindel_print.dll && -f $link && $entry == *DisplayIcon* &&
-        $entry == *'DisplayName    REG_SZ    Kwindel'*'DisplayVersion    REG_SZ    1.0.0'*'Publisher    REG_SZ    Vexlo'* ]] ||
+        $entry == *'DisplayName    REG_SZ    Kwindel'*'DisplayVersion    REG_SZ    1.0.0'* &&
+        $entry == *'Publisher    REG_SZ    Vexlo'* ]] ||
         fail "installed: $(ls "$dir") $entry"
     x86_64-w64-mingw32-windres -i "$dir/kwindel.exe" -O rc | diff "$golden/kwindel-resources.rc" - || fail "resources"
 }
