@@ -300,7 +300,7 @@ beside_running() {
 # Uninstalled silently: nothing is left but the page the user saved.
 uninstall_silently() {
     wine "$dir/uninstall.exe" /S && wineserver -w
-    [[ $(ls "$dir") == Kwindel.htm && ! -e $link ]] && ! wine reg query "$uninstall_key" >/dev/null 2>&1 ||
+    [[ (! -e $dir || $(ls "$dir") == Kwindel.htm) && ! -e $link ]] && ! wine reg query "$uninstall_key" >/dev/null 2>&1 ||
         fail "left after uninstall: $(ls "$dir")"
 }
 
