@@ -5,9 +5,7 @@ set -euo pipefail
 export HOME=$(mktemp -d) # openbox's default settings
 openbox --sm-disable >/dev/null 2>&1 &
 trap 'kill $(jobs -p) 2>/dev/null' EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
-wait_for() { for _ in $(seq 300); do eval "$1" >/dev/null 2>&1 && return; sleep 0.1; done; fail "never: $1"; }
-window() { timeout 10 xdotool search --sync --onlyvisible --name "$1" | head -1; }
+source "$(dirname "$0")/../support/quiz.sh" # fail, wait_for, window
 on_top() { xprop -root _NET_CLIENT_LIST_STACKING | grep -qi "$(printf '0x%x$' "$1")"; }
 shot() { import -window "$info" rgb:- | md5sum; }
 

@@ -63,7 +63,7 @@ run_quiz() {
     mkdir "$home/bin" && mkdir -m 700 "$home/.run" && cp "$src/tests/support/bin/xdg-open" "$home/bin/"
     chown -R $user:$user "$home"
     (as_user /usr/bin/kwindel; echo $? >"$tmp/status") &
-    win=$(timeout 20 xdotool search --sync --onlyvisible --name '^Kwindel$' | head -1)
+    win=$(window '^Kwindel$')
     timeout 10 xdotool windowactivate --sync "$win"
     answer_quiz 9
     local page=$home/.local/share/kwindel/Kwindel.htm

@@ -17,8 +17,17 @@ other_name=([1]="de buurjongen" [4]="😀" [9]="René Müller")
 own_name=([1]="Zoë" [4]="Noël" [9]="Łódź")
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
-# Until CONDITION holds, for up to 20 s.
-wait_for() { for _ in $(seq 100); do eval "$1" >/dev/null 2>&1 && return; sleep 0.2; done; fail "never: $1"; }
+# Until CONDITION holds, for up to 30 s.
+wait_for() { for _ in $(seq 150); do eval "$1" >/dev/null 2>&1 && return; sleep 0.2; done; fail "never: $1"; }
+# The first visible window whose name matches, within 30 s. Wine makes and drops X windows while one maps,
+# and a search that meets one fails: search again.
+window() {
+    for _ in $(seq 150); do
+        xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1 | grep . && return
+        sleep 0.2
+    done
+    fail "no window $1"
+}
 
 # A control's place and size in its window at scale 1, as the layout's golden file has them: x y w h.
 place() {

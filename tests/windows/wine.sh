@@ -24,15 +24,6 @@ check_prerequisites() {
 
 # --- The driver --------------------------------------------------------------
 
-# Wine makes and drops X windows while one maps, and a search that meets one fails: search again.
-window() {
-    for _ in $(seq 150); do
-        xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1 | grep . && return
-        sleep 0.2
-    done
-    fail "no window $1"
-}
-
 # Wine's keyboard gives nothing beyond 16 bits, so an emoji is pasted, as many Windows users enter one.
 enter() {
     local text=$1 c i
@@ -65,11 +56,13 @@ box() {
     echo "$((w * pct / 100))x$((bottom - top + 1))+$((x * pct / 100))+$top"
 }
 
-# For each row of a box, whether it holds ink: a string of 0 and 1, top to bottom.
+# For each row of a box of an image (the screenshot unless given), whether it holds ink: 0s and 1s.
 ink_rows() {
-    local rows=${1%%+*}
-    convert "$shot" -crop "$1" +repage -colorspace gray -negate -threshold 40% -scale "1x${rows#*x}!" -depth 8 txt:- |
-        awk 'NR > 1 { printf "%d", $0 !~ /#000000/ }'
+    local image=${2:-$shot}
+    local size=${1:-$(identify -format %wx%h+0+0 "$image")}
+    size=${size%%+*}
+    convert "$image" -crop "${1:-$size+0+0}" +repage -colorspace gray -negate -threshold 40% -scale "1x${size#*x}!" \
+        -depth 8 txt:- | awk 'NR > 1 { printf "%d", $0 !~ /#000000/ }'
 }
 
 # The heights of the lines of text in a box: its runs of rows with ink. A letter's tail may stand a row
@@ -169,13 +162,11 @@ warning() {
 
 # The first line of ink in an image: its width and height.
 text_line() {
-    local rows first length
-    rows=$(convert "$1" -colorspace gray -negate -threshold 40% -scale "1x$(identify -format %h "$1")!" -depth 8 txt:- |
-        awk 'NR > 1 { printf "%d", $0 !~ /#000000/ }')
+    local rows first
+    rows=$(ink_rows "" "$1")
     rows=${rows%%10*}1 first=${rows%%1*}
-    first=${#first} length=$((${#rows} - first))
-    convert "$1" -crop "$(identify -format %w "$1")x$length+0+$first" +repage -colorspace gray -negate -threshold 40% \
-        -trim -format '%w %h' info:
+    convert "$1" -crop "$(identify -format %w "$1")x$((${#rows} - ${#first}))+0+${#first}" +repage \
+        -colorspace gray -negate -threshold 40% -trim -format '%w %h' info:
 }
 
 # --- One user ------------------------------------------------------------------------
