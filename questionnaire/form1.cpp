@@ -11,6 +11,7 @@
 #include "output.h"
 #include "phrases.h"
 #include "pixeltext.h"
+#include "textbox.h"
 #include "uifonts.h"
 #include "utf8.h"
 
@@ -68,8 +69,7 @@ QWidget *createControl(const Control &control, QWidget *parent)
     case Kind::Combo:
         return new List(parent);
     case Kind::Text: {
-        auto *text = new QLineEdit(parent);
-        PixelText::followScale(text);
+        auto *text = new TextBox(parent);
         text->setMaxLength(std::numeric_limits<int>::max()); // names have no length limit
         return text;
     }

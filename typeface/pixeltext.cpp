@@ -301,32 +301,3 @@ void PixelTextDelegate::paint(QPainter *painter, const QStyleOptionViewItem &opt
                                                                                : QPalette::Text);
     painter->restore();
 }
-
-namespace {
-class ScaleFollower : public QObject
-{
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::Show || event->type() == QEvent::ScreenChangeInternal) {
-            auto *textBox = static_cast<QWidget *>(watched);
-            const qreal scale = textBox->devicePixelRatioF();
-            const QFont font = scale == 1.0 ? UiFonts::msSansSerif(pointSize) : UiFonts::outlineFont(pointSize, scale);
-            if (textBox->font() != font)
-                textBox->setFont(font);
-        }
-        return false;
-    }
-
-private:
-    static constexpr qreal pointSize = 8.25;
-};
-} // namespace
-
-void PixelText::followScale(QWidget *textBox)
-{
-    textBox->installEventFilter(new ScaleFollower(textBox));
-}

@@ -52,8 +52,4 @@ public:
 namespace PixelText {
 // Makes PixelTextStyle the application's style, once.
 void installStyle();
-
-// A text box, laid out by Qt itself, takes the outline face wherever the
-// scale of its screen has no strike of its own.
-void followScale(QWidget *textBox);
 } // namespace PixelText

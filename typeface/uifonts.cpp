@@ -115,7 +115,7 @@ double width(const QRawFont &face, const QString &text)
     return sum;
 }
 
-QRawFont outlineFace(int pixels)
+QRawFont outlineAt(int pixels)
 {
     QFont font(faces().outline);
     font.setPixelSize(std::max(1, pixels));
@@ -153,7 +153,7 @@ int outlinePixels(qreal pointSize, qreal scale)
     const double room = (designed.isValid() ? width(designed, widthSample)
                                             : strikeSampleWidth * pointSize / designPointSize) * scale;
     int pixels = static_cast<int>(std::round(em * 1.15));
-    while (pixels > 1 && width(outlineFace(pixels), widthSample) > room)
+    while (pixels > 1 && width(outlineAt(pixels), widthSample) > room)
         --pixels;
     return pixels;
 }
@@ -164,7 +164,7 @@ QRawFont chooseFace(qreal pointSize, qreal scale, int step)
         if (QRawFont strike = strikeFor(pointSize, scale); strike.isValid())
             return strike;
     }
-    return outlineFace(outlinePixels(pointSize, scale) - step);
+    return outlineAt(outlinePixels(pointSize, scale) - step);
 }
 
 } // namespace
@@ -239,6 +239,15 @@ QFont outlineFont(qreal pointSize, qreal scale)
     QFont font(faces().outline);
     font.setPointSizeF(outlinePixels(pointSize, scale) / scale * 72.0 / 96.0);
     return font;
+}
+
+QRawFont outlineFace(qreal pointSize, qreal scale)
+{
+    static std::map<std::pair<qreal, qreal>, QRawFont> made; // asked for at every drawing
+    auto it = made.find({pointSize, scale});
+    if (it == made.end())
+        it = made.emplace(std::pair{pointSize, scale}, outlineAt(outlinePixels(pointSize, scale))).first;
+    return it->second;
 }
 
 } // namespace UiFonts

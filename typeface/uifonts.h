@@ -44,7 +44,9 @@ QRawFont::LayoutFlags advancesOf(const QRawFont &face);
 bool drawsInPixels(qreal scale);
 
 // The outline face at the size interfaceFace draws it at scale, for texts
-// that Qt lays out itself, such as a text box's.
+// that Qt lays out itself, such as a text box's; and the same face in
+// device pixels, to draw them with.
 QFont outlineFont(qreal pointSize, qreal scale);
+QRawFont outlineFace(qreal pointSize, qreal scale);
 
 } // namespace UiFonts

@@ -5,8 +5,8 @@
 #   key KEY                  one key, by its X keysym name
 #   enter TEXT               text typed into the focused box
 # and may define, for checks of what the pages show, on_page CONTROL COUNT
-# (before a choice page's answer), on_list CONTROL (on its open list) and
-# on_answer CONTROL (after it).
+# (before a choice page's answer), on_list CONTROL (on its open list),
+# on_answer CONTROL (after it) and on_name BOX NAME (once a name is typed).
 golden=$(cd "$(dirname "${BASH_SOURCE[0]}")/../golden" && pwd)
 
 # The choice pages: their controls and how many choices each has.
@@ -65,8 +65,13 @@ answer_quiz() {
         if declare -F on_answer >/dev/null; then on_answer "$control($n)"; fi
         click "cmdPrevNext(0)" 0
     done
-    click txtAGeslacht && enter "${other_name[k]}" && click "cmdPrevNext(0)" 0
-    click txtNaam && enter "${own_name[k]}" && click "cmdPrevNext(0)" 0
+    local box name
+    for box in txtAGeslacht txtNaam; do
+        [[ $box == txtNaam ]] && name=${own_name[k]} || name=${other_name[k]}
+        click "$box" && enter "$name"
+        if declare -F on_name >/dev/null; then on_name "$box" "$name"; fi
+        click "cmdPrevNext(0)" 0
+    done
 }
 
 # User K's saved page, as the golden pages have it.
