@@ -23,6 +23,8 @@
 #include <QUrl>
 #include <QWindow>
 
+#include <malloc.h>
+
 #include <algorithm>
 #include <cstdio>
 #include <vector>
@@ -130,11 +132,26 @@ int main(int argc, char **argv)
         QCoreApplication::processEvents();
     }
     report("forward click, handler to page painted", clicks);
+    auto *about = form.findChild<QPushButton *>(QStringLiteral("cmdInfo"));
+
+    // Long use: the heap after 500 info-window cycles and 2,000 page moves,
+    // against the heap after the first hundred cycles.
+    const auto heap = [] { return static_cast<long long>(mallinfo2().uordblks); };
+    long long early = 0;
+    for (int round = 0; round < 600; ++round) {
+        early = round == 100 ? heap() : early;
+        about->click();
+        infoWindow()->close();
+        for (int move = 0; move < 4; ++move)
+            (round % 2 ? forward : back)->click();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    std::printf("%-46s %+8lld bytes\n", "heap after 500 info windows, 2,000 page moves", heap() - early);
+
     for (int page = 1; page < 12; ++page)
         forward->click();
 
     std::vector<double> abouts;
-    auto *about = form.findChild<QPushButton *>(QStringLiteral("cmdInfo"));
     for (int round = 0; round < 40; ++round) {
         timer.start();
         about->click();
