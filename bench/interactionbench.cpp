@@ -144,6 +144,7 @@ int main(int argc, char **argv)
         infoWindow()->close();
         for (int move = 0; move < 4; ++move)
             (round % 2 ? forward : back)->click();
+        QCoreApplication::processEvents();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
     std::printf("%-46s %+8lld bytes\n", "heap after 500 info windows, 2,000 page moves", heap() - early);
