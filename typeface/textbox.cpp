@@ -9,6 +9,7 @@
 #include <QStyleHints>
 #include <QStyleOptionFrame>
 
+#include <algorithm>
 #include <cmath>
 
 TextBox::TextBox(QWidget *parent)
@@ -63,9 +64,15 @@ void TextBox::showCaret()
 
 QList<int> TextBox::positions(const QRawFont &face) const
 {
+    // Letters set one after the other, left to right; any other script is
+    // shaped by Qt.
     const QString text = displayText();
+    const auto plain = [](QChar c) {
+        return c.isSurrogate() || (c.category() > QChar::Mark_Enclosing && c.direction() == QChar::DirL)
+               || (c.script() == QChar::Script_Common && c.direction() != QChar::DirR && c.direction() != QChar::DirAL);
+    };
     const QList<quint32> glyphs = face.glyphIndexesForString(text);
-    if (glyphs.contains(0u))
+    if (glyphs.contains(0u) || !std::ranges::all_of(text, plain))
         return {};
     const QList<QPointF> advances = face.advancesForGlyphIndexes(glyphs, UiFonts::advancesOf(face));
     QList<int> starts;
