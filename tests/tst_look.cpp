@@ -99,6 +99,11 @@ private slots:
         const QImage before = nameBox(moved);
         moved.form->windowHandle()->setScreen(screens[1]);
         QCOMPARE(nameBox(moved), nameBox(there));
+        // There its selection lies on the letters as drawn.
+        auto *box = control<QLineEdit>(moved.form.get(), "txtNaam");
+        box->setSelection(4, 4);
+        compareGolden(box->grab().toImage(), "namebox-selection@2x.png");
+        box->deselect();
         moved.form->windowHandle()->setScreen(screens[0]);
         QCOMPARE(nameBox(moved), before);
     }
