@@ -79,8 +79,10 @@ QList<int> TextBox::positions(const QRawFont &face) const
     double x = 0;
     for (qsizetype i = 0, glyph = 0; i < text.size(); ++i) {
         starts << static_cast<int>(std::round(x));
-        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
-            starts << starts.last(), ++i; // one letter, two positions
+        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            starts << starts.last(); // one letter, two positions
+            ++i;
+        }
         x += advances.value(glyph++).x();
     }
     starts << static_cast<int>(std::round(x));
@@ -114,7 +116,7 @@ void TextBox::paintEvent(QPaintEvent *event)
     const QRect box = toDevice.mapRect(QRectF(textArea())).toAlignedRect();
     painter.setClipRect(box);
     const int caret = starts.value(cursorPosition());
-    m_scroll = std::clamp(m_scroll, caret - box.width() + 1, caret);
+    m_scroll = std::clamp(m_scroll, caret - std::max(1, box.width()) + 1, caret);
     m_scroll = std::clamp(m_scroll, 0, std::max(0, starts.last() - box.width() + 1));
     const int lineHeight = static_cast<int>(std::round(face.ascent() + face.descent()));
     const int top = box.top() + (box.height() - lineHeight) / 2;
