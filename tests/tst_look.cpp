@@ -62,8 +62,9 @@ private slots:
                               .arg(widget->width()).arg(widget->height()).toUtf8();
         compareGolden(places, "places.txt"); // the same at every scale
         QWidget *link = control(info, "lblmail");
-        QTest::mouseMove(link, link->rect().center()); // bold under the mouse
+        QTest::mouseMove(link, link->rect().center()); // bold under the mouse, and whole
         QVERIFY(link->font().bold());
+        look(info, "frminfo-hover.png");
     }
 
     // In the windows' face, with no icon in the box nor on its button.
