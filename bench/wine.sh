@@ -9,8 +9,10 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 # Both programs from one folder, so Windows finds the same DLLs for each.
 folder=$scratch/bench
 rm -rf "$folder" && cp -r "$deployed" "$folder"
-x86_64-w64-mingw32-g++-posix -std=c++17 -O2 -mwindows -DFLOOR_TITLE='"Qt floor"' "$root/bench/floor.cpp" \
-    -I"$qt/include" -I"$qt/include/QtCore" -I"$qt/include/QtGui" -I"$qt/include/QtWidgets" \
+# Built as CMake builds Kwindel against the same Qt.
+x86_64-w64-mingw32-g++-posix -std=c++20 -O2 -mwindows -DQT_CORE_LIB -DQT_GUI_LIB -DQT_WIDGETS_LIB -DQT_NO_DEBUG \
+    -DUNICODE -D_UNICODE -DFLOOR_TITLE='"Qt floor"' "$root/bench/floor.cpp" \
+    -isystem "$qt/include" -isystem "$qt/include/QtCore" -isystem "$qt/include/QtGui" -isystem "$qt/include/QtWidgets" \
     -L"$qt/lib" -lQt6Widgets -lQt6Gui -lQt6Core -o "$folder/floor.exe"
 for program in floor kwindel; do
     printf '#!/bin/sh\ncd "%s" && exec wine %s.exe\n' "$folder" "$program" >"$folder/$program.sh"
