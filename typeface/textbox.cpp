@@ -89,6 +89,18 @@ QList<int> TextBox::positions(const QRawFont &face) const
     return starts;
 }
 
+std::pair<QRawFont, QList<int>> TextBox::arranged() const
+{
+    const qreal scale = devicePixelRatioF();
+    if (scale == 1.0)
+        return {};
+    for (const QRawFont &face : {UiFonts::interfaceFace(pointSize, scale), UiFonts::outlineFace(pointSize, scale)}) {
+        if (QList<int> starts = positions(face); !starts.isEmpty())
+            return {face, starts};
+    }
+    return {};
+}
+
 // Where Qt puts the text: inside the frame, the margins and two pixels.
 QRect TextBox::textArea() const
 {
@@ -100,11 +112,10 @@ QRect TextBox::textArea() const
 
 void TextBox::paintEvent(QPaintEvent *event)
 {
-    const qreal scale = devicePixelRatioF();
-    const QRawFont face = scale == 1.0 ? QRawFont() : UiFonts::outlineFace(pointSize, scale);
-    const QList<int> starts = face.isValid() ? positions(face) : QList<int>();
+    const auto [face, starts] = arranged();
     if (starts.isEmpty()) // Qt finds a face for every letter
         return QLineEdit::paintEvent(event);
+    const qreal scale = devicePixelRatioF();
 
     QPainter painter(this);
     QStyleOptionFrame panel;
@@ -150,12 +161,11 @@ void TextBox::paintEvent(QPaintEvent *event)
 void TextBox::mousePressEvent(QMouseEvent *event)
 {
     QLineEdit::mousePressEvent(event);
-    const qreal scale = devicePixelRatioF();
-    const QList<int> starts = scale == 1.0 ? QList<int>() : positions(UiFonts::outlineFace(pointSize, scale));
+    const QList<int> starts = arranged().second;
     if (starts.isEmpty() || event->button() != Qt::LeftButton || event->modifiers() & Qt::ShiftModifier)
         return;
     const QString text = displayText();
-    const double x = (event->position().x() - textArea().left()) * scale + m_scroll;
+    const double x = (event->position().x() - textArea().left()) * devicePixelRatioF() + m_scroll;
     qsizetype nearest = 0;
     for (qsizetype i = 1; i < starts.size(); ++i) // not between the halves of a letter
         if (std::abs(starts[i] - x) < std::abs(starts[nearest] - x) && (i == text.size() || !text[i].isLowSurrogate()))

@@ -4,10 +4,13 @@
 #include <QRawFont>
 #include <QTimer>
 
+#include <utility>
+
 // A one-line text box in the interface face. At scale 1 Qt draws it. At
-// other scales it takes the outline face, and its text, selection and caret
-// are drawn here on whole device pixels: Qt on Windows would draw glyphs
-// made for the logical size on the scaled advances.
+// other scales its text, selection and caret are drawn here on whole device
+// pixels in the face the labels have there (MS Sans Serif's strike of that
+// size, where it has every letter, else the outline stand-in): Qt would draw
+// the stand-in's thin outline letters, on Windows without smoothing.
 class TextBox : public QLineEdit
 {
     Q_OBJECT
@@ -23,8 +26,9 @@ protected:
 private:
     void followScale();
     void showCaret();
-    // Where each position of the shown text starts, in device pixels from
-    // the text's start; empty where the face lacks one of its letters.
+    // The face the text is drawn in here, and where each position of the
+    // text starts, in device pixels from its start; nothing where Qt draws.
+    std::pair<QRawFont, QList<int>> arranged() const;
     QList<int> positions(const QRawFont &face) const;
     QRect textArea() const;
 

@@ -111,21 +111,30 @@ on_page() {
         fail "at ${pct}%: $label has lines of ${lines[*]} rows, ${question_lines[$label]} lines at 100%"
 }
 
-# A typed name as Linux draws it at this scale: the ink in the box as wide and as high, within two pixels, where
-# the golden pages hold the same name (user 9's first, user 4's second). Focus leaves the box, and its caret.
+# A typed name as Linux draws it at this scale, where the golden pages hold the same name (user 9's first,
+# user 4's second). Up to 150 % both draw MS Sans Serif's strikes: the same ink, pixel for pixel. Above,
+# each rasterizes the outline stand-in: as wide and as high, within two pixels. Focus leaves the box first,
+# and with it the caret.
 declare -A golden_names=([txtAGeslacht]="René Müller" [txtNaam]="Noël")
 on_name() {
     [[ ${golden_names[$1]} == "$2" ]] || return 0
-    local x y w h drawn expected page=10
+    local x y w h area drawn expected page=10
     [[ $1 == txtNaam ]] && page=11
     key Tab && sleep 0.3
     import -window "$win" "$KWINDEL_JOBS/$1-$pct.png"
     read -r x y w h < <(place "$1")
-    drawn=$(ink_box "$(box $((x + 10)) $((y + 11)) $((w - 4)) $((h - 6)))" "$KWINDEL_JOBS/$1-$pct.png")
-    expected=$(ink_box "$(box $((x + 10)) $((y + 11)) $((w - 4)) $((h - 6)))" "$golden/form1-page$page$(scaled).png")
+    area=$(box $((x + 10)) $((y + 11)) $((w - 4)) $((h - 6)))
+    drawn=$(ink_box "$area" "$KWINDEL_JOBS/$1-$pct.png") expected=$(ink_box "$area" "$golden/form1-page$page$(scaled).png")
     echo "$1 at ${pct}%: $drawn, on Linux $expected" >&2
-    near "$drawn" "$expected" 2 || fail "$1 at ${pct}%: its name is ${drawn/ /x}, on Linux ${expected/ /x}"
+    if ((pct <= 150)); then
+        [[ $(ink "$area" "$KWINDEL_JOBS/$1-$pct.png") == $(ink "$area" "$golden/form1-page$page$(scaled).png") ]]
+    else
+        near "$drawn" "$expected" 2
+    fi || fail "$1 at ${pct}%: its name is ${drawn/ /x}, not as on Linux (${expected/ /x})"
 }
+
+# The ink of a box of an image, as a bitmap of its own.
+ink() { convert "$2" -crop "$1" +repage -colorspace gray -negate -threshold 40% -trim +repage pbm:- | md5sum; }
 
 # The ink of a box of an image: its width and height.
 ink_box() {
