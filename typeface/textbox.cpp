@@ -157,18 +157,42 @@ void TextBox::paintEvent(QPaintEvent *event)
     }
 }
 
-// A click puts the caret between the letters as drawn here.
+// The position nearest to x in the widget, by the letters as drawn here.
+int TextBox::positionAt(double x, const QList<int> &starts) const
+{
+    const QString text = displayText();
+    const double from = (x - textArea().left()) * devicePixelRatioF() + m_scroll;
+    qsizetype nearest = 0;
+    for (qsizetype i = 1; i < starts.size(); ++i) // not between the halves of a letter
+        if (std::abs(starts[i] - from) < std::abs(starts[nearest] - from) && (i == text.size() || !text[i].isLowSurrogate()))
+            nearest = i;
+    return static_cast<int>(nearest);
+}
+
+// A click puts the caret, and a drag the selection's end, between the
+// letters as drawn here.
 void TextBox::mousePressEvent(QMouseEvent *event)
 {
     QLineEdit::mousePressEvent(event);
+    m_anchor = -1;
     const QList<int> starts = arranged().second;
     if (starts.isEmpty() || event->button() != Qt::LeftButton || event->modifiers() & Qt::ShiftModifier)
         return;
-    const QString text = displayText();
-    const double x = (event->position().x() - textArea().left()) * devicePixelRatioF() + m_scroll;
-    qsizetype nearest = 0;
-    for (qsizetype i = 1; i < starts.size(); ++i) // not between the halves of a letter
-        if (std::abs(starts[i] - x) < std::abs(starts[nearest] - x) && (i == text.size() || !text[i].isLowSurrogate()))
-            nearest = i;
-    setCursorPosition(static_cast<int>(nearest));
+    m_anchor = positionAt(event->position().x(), starts);
+    setCursorPosition(m_anchor);
+}
+
+void TextBox::mouseMoveEvent(QMouseEvent *event)
+{
+    QLineEdit::mouseMoveEvent(event);
+    const QList<int> starts = arranged().second;
+    if (!starts.isEmpty() && event->buttons() & Qt::LeftButton && m_anchor >= 0)
+        setSelection(m_anchor, positionAt(event->position().x(), starts) - m_anchor);
+}
+
+// A double click's drag goes by words, as Qt has it.
+void TextBox::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    m_anchor = -1;
+    QLineEdit::mouseDoubleClickEvent(event);
 }

@@ -22,6 +22,8 @@ protected:
     bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
 
 private:
     void followScale();
@@ -31,9 +33,11 @@ private:
     std::pair<QRawFont, QList<int>> arranged() const;
     QList<int> positions(const QRawFont &face) const;
     QRect textArea() const;
+    int positionAt(double x, const QList<int> &starts) const;
 
     static constexpr qreal pointSize = 8.25;
     QTimer m_blink;
     bool m_caretShown = true;
     int m_scroll = 0; // device pixels the text is moved left, so the caret shows
+    int m_anchor = -1; // where the left button went down
 };
