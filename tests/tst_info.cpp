@@ -1,6 +1,4 @@
 #include "support/kwindeltest.h"
-#include "modinfo.h"
-#include "pendingerror.h"
 #include "readablecolour.h"
 
 #include <QDialog>
@@ -10,7 +8,7 @@
 #include <QTimer>
 
 // The info window opened from the real main window: its texts on every
-// activation, translucency, links, the System dialog and the title scroller.
+// activation, translucency, links and the System dialog.
 class InfoTest : public QObject
 {
     Q_OBJECT
@@ -129,52 +127,6 @@ private slots:
             QVERIFY2(link.hslHue() == 0 && link.hslSaturationF() > 0.99, qPrintable(link.name()));
             QApplication::closeAllWindows();
         }
-    }
-
-    // Opacity 0 to 254 layers the window, 255 makes it opaque again, others
-    // are refused (1); an error the caller went past is reported (2). The
-    // window's other extended-style bits stay as they were.
-    void translucencyRoutines()
-    {
-        QWidget window;
-        window.show();
-        WindowStyle::Api &api = WindowStyle::current();
-        api.SetWindowLong(window.winId(), -20, 0x8); // another extended style, kept throughout
-        struct Case { int opacity; bool pending; int result; double shown; }; // shown -1: unchanged
-        for (const Case &c : {Case{254, false, 0, 254 / 255.0}, {0, false, 0, 0}, {255, false, 0, 1}, {255, true, 0, 1},
-                              {256, false, 1, -1}, {-1, false, 1, -1}, {-1, true, 2, -1}, {100, true, 2, 100 / 255.0}}) {
-            QCOMPARE(modinfo::SetWindowTranslucency(window.winId(), 127), 0);
-            PendingError::program().clear();
-            if (c.pending)
-                PendingError::program().raise();
-            QCOMPARE(modinfo::SetWindowTranslucency(window.winId(), static_cast<qint16>(c.opacity)), c.result);
-            QCOMPARE(window.windowOpacity(), c.shown < 0 ? 127 / 255.0 : c.shown);
-            QCOMPARE(modinfo::ClearWindowTranslucency(window.winId()), 0);
-            QCOMPARE(window.windowOpacity(), 1.0);
-            QCOMPARE(api.GetWindowLong(window.winId(), -20), 0x8);
-        }
-        QCOMPARE(modinfo::VersionText(2, 15, 7), "[2.15 Build7]");
-    }
-
-    // The title scrolls only when strictly wider than the window, 58 twips
-    // a tick from 2040; a left edge of exactly minus its width is still in,
-    // one tick further it comes back from the right.
-    void titleScrollsAtItsEdges()
-    {
-        frminfo info;
-        info.Form_Load();
-        for (int narrower : {0, 1}) { // loading only ever starts the scroller
-            info.setFixedWidth(control(&info, "lblproduct")->width() - narrower);
-            info.Form_Load();
-            QCOMPARE(control<QTimer>(&info, "tmrtitlescrl")->isActive(), narrower == 1);
-        }
-        control(&info, "lblproduct")->resize(38, 30); // 570 twips: 2040 - 45 * 58
-        for (int tick = 1; tick <= 45; ++tick)
-            info.tmrtitlescrl_Timer();
-        QCOMPARE(info.lblproductLeft(), -570.0f);
-        info.tmrtitlescrl_Timer();
-        QCOMPARE(info.lblproductLeft(), info.frameGeometry().width() * 15.0f - 58);
-        QCOMPARE(control(&info, "lblproduct")->x(), qRound(info.lblproductLeft() / 15));
     }
 };
 

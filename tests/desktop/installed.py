@@ -9,8 +9,6 @@ subprocess.run(["cmake", "--install", sys.argv[1], "--prefix", root], check=True
 for f in (sys.argv[1] + "/kwindel", root + "/bin/kwindel", sys.argv[1] + "/libkwindel_print.so"):  # no run path
     assert "PATH" not in subprocess.run(["readelf", "-d", f], capture_output=True, text=True, check=True).stdout, f
 assert all(os.path.isfile(f"{share}/icons/hicolor/{n}x{n}/apps/kwindel.png") for n in (16, 32, 48, 64, 128))
-subprocess.run(["desktop-file-validate", f"{share}/applications/{app_id}.desktop"], check=True)
-subprocess.run(["appstreamcli", "validate", "--no-net", f"{share}/metainfo/{app_id}.metainfo.xml"], check=True)
 stand_in = os.path.dirname(__file__) + "/../support/bin"  # the tests' xdg-open, so nothing real opens
 env = dict(os.environ, PATH=stand_in + ":" + os.environ["PATH"], KWINDEL_OPENED=root + "/opened",
            QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")

@@ -200,8 +200,7 @@ text_line() {
     local rows first
     rows=$(ink_rows "" "$1")
     rows=${rows%%10*}1 first=${rows%%1*}
-    convert "$1" -crop "$(identify -format %w "$1")x$((${#rows} - ${#first}))+0+${#first}" +repage \
-        -colorspace gray -negate -threshold 40% -trim -format '%w %h' info:
+    ink_box "$(identify -format %w "$1")x$((${#rows} - ${#first}))+0+${#first}" "$1"
 }
 
 # --- One user ------------------------------------------------------------------------
