@@ -2,6 +2,8 @@
 
 #include <QRadioButton>
 
+class QStylePainter;
+
 // An option button drawn the classic way: a small circle and a caption
 // that wraps inside the button's box, so the designed widths hold the
 // captions; the whole box takes the click.
@@ -19,4 +21,7 @@ public:
 protected:
     void paintEvent(QPaintEvent *event) override;
     bool hitButton(const QPoint &pos) const override;
+
+private:
+    void drawFocusRect(QStylePainter &painter, const QRect &captionRect) const;
 };

@@ -198,7 +198,7 @@ Arranged arrange(const QPainter *painter, const QRect &rect, int flags, const QS
 
 } // namespace
 
-QRect boundingRect(const QPainter *painter, const QRect &rect, int flags, const QString &text)
+QRect deviceRect(const QPainter *painter, const QRect &rect, int flags, const QString &text)
 {
     const Arranged a = arrange(painter, rect, flags, text);
     QRect lines;
@@ -206,7 +206,7 @@ QRect boundingRect(const QPainter *painter, const QRect &rect, int flags, const 
         const QPointF start = a.baselines[i] - QPointF(0, std::round(a.face.raw.ascent()));
         lines |= QRect(start.toPoint(), QSize(a.widths[i], a.lineHeight));
     }
-    return painter->deviceTransform().inverted().mapRect(QRectF(lines)).toAlignedRect();
+    return lines;
 }
 
 bool draw(QPainter *painter, const QRect &rect, int flags, const QString &text)

@@ -20,9 +20,9 @@ bool draws(const QPainter *painter);
 // nothing, where the font is not the interface face.
 bool draw(QPainter *painter, const QRect &rect, int flags, const QString &text);
 
-// Where draw() puts the text's lines, in the painter's coordinates; only
-// where draws() holds.
-QRect boundingRect(const QPainter *painter, const QRect &rect, int flags, const QString &text);
+// Where draw() puts the text's lines, in device pixels; only where draws()
+// holds.
+QRect deviceRect(const QPainter *painter, const QRect &rect, int flags, const QString &text);
 
 } // namespace PixelText
 
