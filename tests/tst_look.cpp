@@ -38,6 +38,11 @@ private slots:
             look(quiz.form.get(), QStringLiteral("form1-page%1.png").arg(page + 1));
             forward(*quiz.form);
         }
+        // Keyboard focus: the rectangle goes round the caption, clear of its "r".
+        Quiz focused;
+        control(focused.form.get(), "optHkleur(1)")->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
+        look(control(focused.form.get(), "optHkleur(0)"), "option-focus.png");
         for (const char *name : {"cmbStad", "cmbMonth"}) {
             auto *list = control<QComboBox>(quiz.form.get(), QLatin1String(name));
             list->showPopup();
