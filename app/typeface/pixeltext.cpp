@@ -6,10 +6,16 @@
 #include <QFontMetrics>
 #include <QGlyphRun>
 #include <QPainter>
+#include <QStyleOptionComplex>
 
 #include <cmath>
 #include <mutex>
 #include <utility>
+
+namespace {
+// Where Qt's frames start their caption, from either side.
+constexpr int frameCaptionMargin = 8;
+} // namespace
 
 namespace PixelText {
 
@@ -122,6 +128,13 @@ QSize size(const QFont &font, const QString &text, int width)
             widest = std::max(widest, face.width(line) / scale);
     }
     return {static_cast<int>(std::ceil(widest)), UiFonts::designedLineHeight(font.pointSizeF()) * static_cast<int>(laidOut.lines.size())};
+}
+
+QSize lineSize(const QFont &font, const QString &line, qreal scale)
+{
+    const Face face = faceFor(font, scale);
+    const QString plain = layOut(face, line, Qt::TextShowMnemonic, 0).lines.join(u' ');
+    return {static_cast<int>(std::ceil(face.width(plain) / scale)), UiFonts::designedLineHeight(font.pointSizeF())};
 }
 
 bool draws(const QPainter *painter)
@@ -251,6 +264,23 @@ bool draw(QPainter *painter, const QRect &rect, int flags, const QString &text)
 PixelTextStyle::PixelTextStyle(QStyle *base)
     : QProxyStyle(base)
 {
+}
+
+QRect PixelTextStyle::subControlRect(ComplexControl control, const QStyleOptionComplex *option, SubControl sub,
+                                     const QWidget *widget) const
+{
+    // A frame's caption, where it is drawn here, takes the room it is drawn
+    // in: Windows' own MS Sans Serif at 120 dots an inch is wider and taller,
+    // and set the caption in a wide gap above the frame's line.
+    const auto *frame = qstyleoption_cast<const QStyleOptionGroupBox *>(option);
+    if (control != CC_GroupBox || !frame || frame->text.isEmpty() || !widget || (sub != SC_GroupBoxFrame && sub != SC_GroupBoxLabel)
+        || !UiFonts::isInterfaceFont(widget->font()) || !UiFonts::drawsInPixels(widget->devicePixelRatioF()))
+        return QProxyStyle::subControlRect(control, option, sub, widget);
+    const QSize caption = PixelText::lineSize(widget->font(), frame->text + u' ', widget->devicePixelRatioF());
+    if (sub == SC_GroupBoxFrame)
+        return frame->rect.adjusted(0, caption.height() / 2, 0, 0);
+    const QRect row(frame->rect.left() + frameCaptionMargin, frame->rect.top(), frame->rect.width() - 2 * frameCaptionMargin, caption.height());
+    return alignedRect(frame->direction, frame->textAlignment, caption, row);
 }
 
 void PixelTextStyle::drawItemText(QPainter *painter, const QRect &rect, int flags, const QPalette &palette,

@@ -13,6 +13,10 @@ namespace PixelText {
 // above 0.
 QSize size(const QFont &font, const QString &text, int width = 0);
 
+// The size one line takes as draw() sets it at this scale, in pixels of
+// scale 1, rounded up; the access key's "&" takes none.
+QSize lineSize(const QFont &font, const QString &line, qreal scale);
+
 // Whether the painter's texts are drawn here.
 bool draws(const QPainter *painter);
 
@@ -36,6 +40,8 @@ public:
 
     void drawItemText(QPainter *painter, const QRect &rect, int flags, const QPalette &palette, bool enabled,
                       const QString &text, QPalette::ColorRole textRole = QPalette::NoRole) const override;
+    QRect subControlRect(ComplexControl control, const QStyleOptionComplex *option, SubControl sub,
+                         const QWidget *widget) const override;
 };
 
 // A list's items drawn as item texts, so PixelTextStyle draws them.

@@ -57,11 +57,12 @@ box() {
 }
 
 # The ink in a box of an image: as a bitmap of its own, and its size. With FRAMED, only what is inside a
-# focus rectangle that frames it: a rectangle drawn over a letter hides that letter's edge.
+# focus rectangle that frames it: a rectangle drawn over a letter hides that letter's edge. Ink is what is
+# darker than $darkness percent, 40 unless set: letters, not the frames' grey lines.
 ink() { convert "$2" -crop "$1" +repage $(ink_of "$@") pbm:- | md5sum; }
 ink_size() { convert "$2" -crop "$1" +repage $(ink_of "$@") -format '%w %h' info:; }
 ink_of() {
-    echo -colorspace gray -negate -threshold 40% -trim +repage
+    echo -colorspace gray -negate -threshold "${darkness:-40}%" -trim +repage
     [[ -z ${3:-} || $(framed "$1" "$2") != 1111 ]] || echo -shave 1x1 -trim +repage
 }
 # Whether the ink's outer lines, left, right, top and bottom, are lines: 1 for each at least a third ink.
@@ -94,14 +95,16 @@ same_ink() {
     fi || fail "$what at ${pct}%: its ink is ${drawn/ /x}, on Linux ${expected/ /x} ($shot)"
 }
 
-# A choice page as drawn: its question, down to where its first option starts, and each option's caption,
-# past its circle. The page's golden image stays for its answer.
+# A choice page as drawn: its frame's caption, its question, down to where its first option starts, and
+# each option's caption, past its circle. The page's golden image stays for its answer.
 on_page() {
     local control=$1 count=$2 label below i x y w h
     read -r page label below < <(awk -v c="$control" '/^Frame/ { f = $1; getline; q = $1; getline; split($2, p, ",") }
         $1 ~ "^" c { gsub(/[^0-9]/, "", f); print "form1-page" f + 1, q, p[2]; exit }' "$golden/places.txt")
     shot=$KWINDEL_JOBS/$control-$pct.png # kept, to be looked at
     import -window "$win" "$shot"
+    # The frame's caption in the gap of its top line, as wide as the caption.
+    darkness=25 same_ink "$(box 8 8 209 13)" "$page" "frame"
     read -r x y w h < <(place "$label")
     same_ink "$(box $((x + 8)) $((y + 8)) "$w" $((below < y + h ? below - y : h)))" "$page" "$label" lines
     for ((i = 0; i < count; i++)); do
