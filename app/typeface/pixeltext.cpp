@@ -7,6 +7,7 @@
 #include <QGlyphRun>
 #include <QPainter>
 #include <QStyleOptionComplex>
+#include <QStyleOptionFocusRect>
 
 #include <cmath>
 #include <mutex>
@@ -281,6 +282,24 @@ QRect PixelTextStyle::subControlRect(ComplexControl control, const QStyleOptionC
         return frame->rect.adjusted(0, caption.height() / 2, 0, 0);
     const QRect row(frame->rect.left() + frameCaptionMargin, frame->rect.top(), frame->rect.width() - 2 * frameCaptionMargin, caption.height());
     return alignedRect(frame->direction, frame->textAlignment, caption, row);
+}
+
+void PixelTextStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
+                                   const QWidget *widget) const
+{
+    // A focus rectangle on whole device pixels: at a scale between whole
+    // numbers its dotted lines fell between pixels, two wide in places.
+    const auto *focus = qstyleoption_cast<const QStyleOptionFocusRect *>(option);
+    const QTransform toDevice = painter ? painter->deviceTransform() : QTransform();
+    if (element != PE_FrameFocusRect || !focus || toDevice.type() > QTransform::TxScale
+        || toDevice.m11() == std::floor(toDevice.m11()))
+        return QProxyStyle::drawPrimitive(element, option, painter, widget);
+    QStyleOptionFocusRect inDevice = *focus;
+    inDevice.rect = toDevice.mapRect(QRectF(focus->rect)).toRect();
+    painter->save();
+    painter->setWorldTransform(toDevice.inverted() * painter->worldTransform());
+    QProxyStyle::drawPrimitive(element, &inDevice, painter, widget);
+    painter->restore();
 }
 
 void PixelTextStyle::drawItemText(QPainter *painter, const QRect &rect, int flags, const QPalette &palette,

@@ -42,6 +42,8 @@ public:
                       const QString &text, QPalette::ColorRole textRole = QPalette::NoRole) const override;
     QRect subControlRect(ComplexControl control, const QStyleOptionComplex *option, SubControl sub,
                          const QWidget *widget) const override;
+    void drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
+                       const QWidget *widget = nullptr) const override;
 };
 
 // A list's items drawn as item texts, so PixelTextStyle draws them.
