@@ -56,14 +56,14 @@ box() {
     echo "$((w * pct / 100))x$((bottom - top + 1))+$((x * pct / 100))+$top"
 }
 
-# The ink in a box of an image: as a bitmap of its own, and its size. With FRAMED, only what is inside a
-# focus rectangle that frames it: a rectangle drawn over a letter hides that letter's edge. Ink is what is
-# darker than $darkness percent, 40 unless set: letters, not the frames' grey lines.
-ink() { convert "$2" -crop "$1" +repage $(ink_of "$@") pbm:- | md5sum; }
-ink_size() { convert "$2" -crop "$1" +repage $(ink_of "$@") -format '%w %h' info:; }
-ink_of() {
-    echo -colorspace gray -negate -threshold "${darkness:-40}%" -trim +repage
-    [[ -z ${3:-} || $(framed "$1" "$2") != 1111 ]] || echo -shave 1x1 -trim +repage
+# The ink in a box of an image, once: its width, height and the checksum of its bitmap. With FRAMED, only
+# what is inside a focus rectangle that frames it: a rectangle drawn over a letter hides that letter's edge.
+# Ink is what is darker than $darkness percent, 40 unless set: letters, not the frames' grey lines.
+ink() {
+    local bitmap=$KWINDEL_JOBS/ink.pbm
+    convert "$2" -crop "$1" +repage -colorspace gray -negate -threshold "${darkness:-40}%" -trim +repage \
+        $([[ -z ${3:-} || $(framed "$1" "$2") != 1111 ]] || echo -shave 1x1 -trim +repage) "$bitmap"
+    echo "$(identify -format '%w %h' "$bitmap") $(md5sum <"$bitmap" | cut -d' ' -f1)"
 }
 # Whether the ink's outer lines, left, right, top and bottom, are lines: 1 for each at least a third ink.
 framed() {
@@ -83,16 +83,16 @@ scaled() { awk -v p="$pct" 'BEGIN { print p == 100 ? "" : "@" p / 100 "x" }'; }
 # strike sets where lines break.
 same_ink() {
     local area=$1 golden_image=$golden/$2$(scaled).png what=$3 lines=${4:-} drawn expected
-    drawn=$(ink_size "$area" "$shot" framed) expected=$(ink_size "$area" "$golden_image")
-    echo "$what at ${pct}%: $drawn, on Linux $expected" >&2
+    drawn=$(ink "$area" "$shot" framed) expected=$(ink "$area" "$golden_image")
+    echo "$what at ${pct}%: ${drawn% *}, on Linux ${expected% *}" >&2
     if ((pct <= 150)) && [[ -z $lines ]]; then
-        [[ $(ink "$area" "$shot" framed) == $(ink "$area" "$golden_image") ]]
+        [[ $drawn == "$expected" ]]
     else
         awk -v a="$drawn" -v b="$expected" -v lines="$lines" -v d=$((pct > 150 ? 2 : 0)) 'BEGIN {
             split(a, x); split(b, y)
             exit (x[1] - y[1]) ^ 2 > (d + y[1] / 50) ^ 2 && !lines || (x[2] - y[2]) ^ 2 > (d + d * y[2] / 100) ^ 2
         }'
-    fi || fail "$what at ${pct}%: its ink is ${drawn/ /x}, on Linux ${expected/ /x} ($shot)"
+    fi || fail "$what at ${pct}%: its ink is ${drawn% *}, on Linux ${expected% *} ($shot)"
 }
 
 # A choice page as drawn: its frame's caption, its question, down to where its first option starts, and
