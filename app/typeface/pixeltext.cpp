@@ -4,7 +4,6 @@
 
 #include <QApplication>
 #include <QFontMetrics>
-#include <QGlyphRun>
 #include <QPainter>
 #include <QStyleOptionComplex>
 #include <QStyleOptionFocusRect>
@@ -21,34 +20,6 @@ constexpr int frameCaptionMargin = 8;
 namespace PixelText {
 
 namespace {
-
-// A face as it draws one text: synthetic bold overstrikes each letter one
-// device pixel to the right and widens it by as much, as Windows does.
-struct Face {
-    QRawFont raw;
-    int bold = 0;
-
-    QList<double> advances(const QString &text) const
-    {
-        QList<double> result;
-        for (const QPointF &advance : raw.advancesForGlyphIndexes(raw.glyphIndexesForString(text), UiFonts::advancesOf(raw)))
-            result << advance.x() + bold;
-        return result;
-    }
-    double width(const QString &text) const
-    {
-        double sum = 0;
-        for (double advance : advances(text))
-            sum += advance;
-        return sum;
-    }
-    int lineHeight() const { return static_cast<int>(std::round(raw.ascent() + raw.descent())); }
-};
-
-Face faceFor(const QFont &font, qreal scale, int step = 0)
-{
-    return {UiFonts::interfaceFace(font.pointSizeF(), scale, step), font.bold() ? std::max(1, int(std::round(scale))) : 0};
-}
 
 struct Text {
     QStringList lines;
@@ -118,13 +89,13 @@ QSize size(const QFont &font, const QString &text, int width)
             wrapWidth = std::max(wrapWidth, metrics.horizontalAdvance(word));
         return metrics.boundingRect(QRect(0, 0, wrapWidth, 1 << 20), width > 0 ? Qt::TextWordWrap : 0, text).size();
     }
-    const Face designed = faceFor(font, 1.0);
+    const Face designed = Face::of(font, 1.0);
     const Text laidOut = layOut(designed, text, width > 0 ? Qt::TextWordWrap : 0, width);
     // The larger strikes run a pixel or two wider than their scale: the
     // size holds the text at those scales too.
     double widest = 0;
     for (const qreal scale : {1.0, 1.25, 1.5}) {
-        const Face face = faceFor(font, scale);
+        const Face face = Face::of(font, scale);
         for (const QString &line : laidOut.lines)
             widest = std::max(widest, face.width(line) / scale);
     }
@@ -133,7 +104,7 @@ QSize size(const QFont &font, const QString &text, int width)
 
 QSize lineSize(const QFont &font, const QString &line, qreal scale)
 {
-    const Face face = faceFor(font, scale);
+    const Face face = Face::of(font, scale);
     const QString plain = layOut(face, line, Qt::TextShowMnemonic, 0).lines.join(u' ');
     return {static_cast<int>(std::ceil(face.width(plain) / scale)), UiFonts::designedLineHeight(font.pointSizeF())};
 }
@@ -152,8 +123,7 @@ namespace {
 struct Arranged {
     Face face;
     Text laidOut;
-    QList<QList<double>> advances;
-    QList<QPointF> baselines;
+    QList<QPoint> baselines;
     QList<int> widths;
     int lineHeight = 0;
 };
@@ -164,11 +134,11 @@ Arranged arrange(const QPainter *painter, const QRect &rect, int flags, const QS
     const QTransform toDevice = painter->deviceTransform();
     const qreal scale = toDevice.m11();
 
-    const Face designed = faceFor(font, 1.0);
-    Arranged a{faceFor(font, scale), {}, {}, {}, {}, 0};
+    const Face designed = Face::of(font, 1.0);
+    Arranged a{Face::of(font, scale), {}, {}, {}, 0};
     // Windows at 120 dots an inch has only the larger strikes: there the
     // strike of this scale sets the lines, with the room strikes run over.
-    const bool strikeHereOnly = UiFonts::isStrike(a.face.raw) && !UiFonts::isStrike(designed.raw);
+    const bool strikeHereOnly = a.face.isStrike() && !designed.isStrike();
     a.laidOut = strikeHereOnly ? layOut(a.face, text, flags, (rect.width() + 2) * scale)
                                : layOut(designed, text, flags, rect.width());
     // One pixel smaller at a time while a line would pass both its box and
@@ -180,7 +150,7 @@ Arranged arrange(const QPainter *painter, const QRect &rect, int flags, const QS
                                                                  : std::max<double>(rect.width(), designed.width(line)) * scale + 1);
         if (fits)
             break;
-        a.face = faceFor(font, scale, step);
+        a.face = Face::of(font, scale, step);
     }
 
     const QRect box = toDevice.mapRect(QRectF(rect)).toAlignedRect();
@@ -193,19 +163,15 @@ Arranged arrange(const QPainter *painter, const QRect &rect, int flags, const QS
         top = box.bottom() + 1 - height;
     else if (flags & Qt::AlignVCenter)
         top = box.top() + (box.height() - height) / 2;
-    for (int i = 0; i < a.laidOut.lines.size(); ++i) {
-        a.advances << a.face.advances(a.laidOut.lines[i]);
-        double x = 0;
-        for (double advance : a.advances.last())
-            x += advance;
-        const int lineWidth = static_cast<int>(std::round(x));
+    for (const QString &line : a.laidOut.lines) {
+        const int lineWidth = a.face.starts(line).last();
         int left = box.left();
         if (flags & Qt::AlignRight)
             left = box.right() + 1 - lineWidth;
         else if (flags & Qt::AlignHCenter)
             left = box.left() + (box.width() - lineWidth) / 2;
         a.widths << lineWidth;
-        a.baselines << QPointF(left, top + i * a.lineHeight + std::round(a.face.raw.ascent()));
+        a.baselines << QPoint(left, top + static_cast<int>(a.baselines.size()) * a.lineHeight + a.face.ascent());
     }
     return a;
 }
@@ -217,8 +183,7 @@ QRect deviceRect(const QPainter *painter, const QRect &rect, int flags, const QS
     const Arranged a = arrange(painter, rect, flags, text);
     QRect lines;
     for (int i = 0; i < a.baselines.size(); ++i) {
-        const QPointF start = a.baselines[i] - QPointF(0, std::round(a.face.raw.ascent()));
-        lines |= QRect(start.toPoint(), QSize(a.widths[i], a.lineHeight));
+        lines |= QRect(a.baselines[i] - QPoint(0, a.face.ascent()), QSize(a.widths[i], a.lineHeight));
     }
     return lines;
 }
@@ -235,25 +200,11 @@ bool draw(QPainter *painter, const QRect &rect, int flags, const QString &text)
     painter->setWorldTransform(toDevice.inverted() * painter->worldTransform());
     for (int i = 0; i < a.laidOut.lines.size(); ++i) {
         const QString &line = a.laidOut.lines[i];
-        const QList<double> &advances = a.advances[i];
-        QGlyphRun run;
-        run.setRawFont(a.face.raw);
-        run.setGlyphIndexes(a.face.raw.glyphIndexesForString(line));
-        QList<QPointF> positions;
-        double x = 0;
-        for (double advance : advances) {
-            positions << QPointF(std::round(x), 0);
-            x += advance;
-        }
-        run.setPositions(positions);
-        const QPointF baseline = a.baselines[i];
-        painter->drawGlyphRun(baseline, run);
-        if (a.face.bold > 0)
-            painter->drawGlyphRun(baseline + QPointF(a.face.bold, 0), run);
-        if (i == a.laidOut.mnemonicLine && a.laidOut.mnemonicIndex < positions.size()) {
+        a.face.draw(painter, a.baselines[i], line);
+        if (i == a.laidOut.mnemonicLine && a.laidOut.mnemonicIndex < line.size()) {
             const int thickness = std::max(1, static_cast<int>(scale));
-            const QPointF start = baseline + positions[a.laidOut.mnemonicIndex] + QPointF(0, thickness);
-            painter->fillRect(QRectF(start, QSizeF(advances[a.laidOut.mnemonicIndex], thickness)), painter->pen().color());
+            const QPoint start = a.baselines[i] + QPoint(a.face.starts(line)[a.laidOut.mnemonicIndex], thickness);
+            painter->fillRect(QRectF(start, QSizeF(a.face.advances(line)[a.laidOut.mnemonicIndex], thickness)), painter->pen().color());
         }
     }
     painter->restore();

@@ -1,16 +1,44 @@
 #include "textbox.h"
 
-#include "uifonts.h"
-
-#include <QGlyphRun>
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyleHints>
 #include <QStyleOptionFrame>
+#include <QTextCharFormat>
 
 #include <algorithm>
 #include <cmath>
+
+namespace {
+
+// Letters set one after the other, left to right; any other script is
+// shaped by Qt.
+bool isPlain(const QString &text)
+{
+    return std::ranges::all_of(text, [](QChar c) {
+        return c.isSurrogate() || (c.category() > QChar::Mark_Enclosing && c.direction() == QChar::DirL)
+               || (c.script() == QChar::Script_Common && c.direction() != QChar::DirR && c.direction() != QChar::DirAL);
+    });
+}
+
+Qt::PenStyle penFor(QTextCharFormat::UnderlineStyle style)
+{
+    switch (style) {
+    case QTextCharFormat::DashUnderline:
+        return Qt::DashLine;
+    case QTextCharFormat::DotLine:
+        return Qt::DotLine;
+    case QTextCharFormat::DashDotLine:
+        return Qt::DashDotLine;
+    case QTextCharFormat::DashDotDotLine:
+        return Qt::DashDotDotLine;
+    default:
+        return Qt::SolidLine;
+    }
+}
+
+} // namespace
 
 TextBox::TextBox(QWidget *parent)
     : QLineEdit(parent)
@@ -41,12 +69,12 @@ bool TextBox::event(QEvent *event)
     return QLineEdit::event(event);
 }
 
-// Qt lays the text out in this font, for clicks and words; it is drawn in
-// the same face in device pixels.
+// Qt lays the text out in this font, near the letters as drawn here; Qt
+// draws it there too, for a name that is not plain.
 void TextBox::followScale()
 {
     const qreal scale = devicePixelRatioF();
-    const QFont font = scale == 1.0 ? UiFonts::msSansSerif(pointSize) : UiFonts::outlineFont(pointSize, scale);
+    const QFont font = scale == 1.0 ? UiFonts::msSansSerif() : Face::outlineFont(UiFonts::msSansSerif(), scale);
     if (this->font() != font)
         setFont(font);
 }
@@ -62,43 +90,30 @@ void TextBox::showCaret()
     update();
 }
 
-QList<int> TextBox::positions(const QRawFont &face) const
-{
-    // Letters set one after the other, left to right; any other script is
-    // shaped by Qt.
-    const QString text = displayText();
-    const auto plain = [](QChar c) {
-        return c.isSurrogate() || (c.category() > QChar::Mark_Enclosing && c.direction() == QChar::DirL)
-               || (c.script() == QChar::Script_Common && c.direction() != QChar::DirR && c.direction() != QChar::DirAL);
-    };
-    const QList<quint32> glyphs = face.glyphIndexesForString(text);
-    if (glyphs.contains(0u) || !std::ranges::all_of(text, plain))
-        return {};
-    const QList<QPointF> advances = face.advancesForGlyphIndexes(glyphs, UiFonts::advancesOf(face));
-    QList<int> starts;
-    double x = 0;
-    for (qsizetype i = 0, glyph = 0; i < text.size(); ++i) {
-        starts << static_cast<int>(std::round(x));
-        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
-            starts << starts.last(); // one letter, two positions
-            ++i;
-        }
-        x += advances.value(glyph++).x();
-    }
-    starts << static_cast<int>(std::round(x));
-    return starts;
-}
-
-std::pair<QRawFont, QList<int>> TextBox::arranged() const
+TextBox::Line TextBox::arranged() const
 {
     const qreal scale = devicePixelRatioF();
     if (scale == 1.0)
         return {};
-    for (const QRawFont &face : {UiFonts::interfaceFace(pointSize, scale), UiFonts::outlineFace(pointSize, scale)}) {
-        if (QList<int> starts = positions(face); !starts.isEmpty())
-            return {face, starts};
+    Line line;
+    line.composedAt = cursorPosition();
+    line.text = displayText().insert(line.composedAt, m_composing);
+    if (!isPlain(line.text))
+        return {};
+    const QFont design = UiFonts::msSansSerif();
+    for (const Face &face : {Face::of(design, scale), Face::outlineOf(design, scale)}) {
+        if (face.hasAll(line.text)) {
+            line.face = face;
+            line.starts = face.starts(line.text);
+            return line;
+        }
     }
     return {};
+}
+
+int TextBox::shownPosition(int position) const
+{
+    return position >= cursorPosition() ? position + static_cast<int>(m_composing.size()) : position;
 }
 
 // Where Qt puts the text: inside the frame, the margins and two pixels.
@@ -110,10 +125,46 @@ QRect TextBox::textArea() const
         .adjusted(2, 1, -2, -1);
 }
 
+// Where the caret is in the line shown: in a composition where the input
+// method puts it, after it otherwise, as Qt has it; -1 where it hides it.
+int TextBox::caretIn(const Line &line) const
+{
+    int caret = line.composedAt + static_cast<int>(m_composing.size());
+    for (const QInputMethodEvent::Attribute &attribute : m_composingAttributes)
+        if (attribute.type == QInputMethodEvent::Cursor)
+            caret = attribute.length == 0 ? -1 : line.composedAt + attribute.start;
+    return caret;
+}
+
+// The text area in device pixels of the widget, and the caret there.
+QRect TextBox::deviceArea() const
+{
+    const qreal scale = devicePixelRatioF();
+    return QTransform::fromScale(scale, scale).mapRect(QRectF(textArea())).toAlignedRect();
+}
+
+QRect TextBox::caretRect(const Line &line) const
+{
+    const QRect box = deviceArea();
+    const int top = box.top() + (box.height() - line.face.lineHeight()) / 2;
+    return {box.left() - m_scroll + line.starts.value(std::max(0, caretIn(line))), top, std::max(1, qRound(devicePixelRatioF())),
+            line.face.lineHeight()};
+}
+
+QVariant TextBox::inputMethodQuery(Qt::InputMethodQuery query) const
+{
+    // The input method places its window at the caret as drawn.
+    const Line line = query == Qt::ImCursorRectangle ? arranged() : Line();
+    if (line.starts.isEmpty())
+        return QLineEdit::inputMethodQuery(query);
+    const qreal scale = devicePixelRatioF();
+    return QTransform::fromScale(1 / scale, 1 / scale).mapRect(QRectF(caretRect(line)));
+}
+
 void TextBox::paintEvent(QPaintEvent *event)
 {
-    const auto [face, starts] = arranged();
-    if (starts.isEmpty()) // Qt finds a face for every letter
+    const Line line = arranged();
+    if (line.starts.isEmpty()) // Qt finds a face for every letter
         return QLineEdit::paintEvent(event);
     const qreal scale = devicePixelRatioF();
 
@@ -126,73 +177,116 @@ void TextBox::paintEvent(QPaintEvent *event)
     painter.setWorldTransform(toDevice.inverted() * painter.worldTransform());
     const QRect box = toDevice.mapRect(QRectF(textArea())).toAlignedRect();
     painter.setClipRect(box);
-    const int caret = starts.value(cursorPosition());
+    const int caret = line.starts.value(std::max(0, caretIn(line)));
     m_scroll = std::clamp(m_scroll, caret - std::max(1, box.width()) + 1, caret);
-    m_scroll = std::clamp(m_scroll, 0, std::max(0, starts.last() - box.width() + 1));
-    const int lineHeight = static_cast<int>(std::round(face.ascent() + face.descent()));
+    m_scroll = std::clamp(m_scroll, 0, std::max(0, line.starts.last() - box.width() + 1));
+    const int lineHeight = line.face.lineHeight();
     const int top = box.top() + (box.height() - lineHeight) / 2;
-    const QPointF baseline(box.left() - m_scroll, top + std::round(face.ascent()));
+    const QPoint baseline(box.left() - m_scroll, top + line.face.ascent());
+    const auto span = [&](int from, int to) {
+        return QRect(baseline.x() + line.starts.value(from), top, line.starts.value(to) - line.starts.value(from), lineHeight);
+    };
 
-    QGlyphRun run;
-    run.setRawFont(face);
-    run.setGlyphIndexes(face.glyphIndexesForString(displayText()));
-    QList<QPointF> at;
-    for (qsizetype i = 0; i + 1 < starts.size(); ++i)
-        if (!displayText()[i].isLowSurrogate())
-            at << QPointF(starts[i], 0);
-    run.setPositions(at);
     const QPalette::ColorGroup group = hasFocus() ? QPalette::Active : QPalette::Inactive;
-    painter.setPen(palette().color(isEnabled() ? group : QPalette::Disabled, QPalette::Text));
-    painter.drawGlyphRun(baseline, run);
+    const QColor text = palette().color(isEnabled() ? group : QPalette::Disabled, QPalette::Text);
+    painter.setPen(text);
+    line.face.draw(&painter, baseline, line.text);
+    // What the input method composes, formatted as it asks, as Qt does.
+    for (const QInputMethodEvent::Attribute &attribute : m_composingAttributes) {
+        const QTextCharFormat format = attribute.value.value<QTextFormat>().toCharFormat();
+        if (attribute.type != QInputMethodEvent::TextFormat || !format.isValid())
+            continue;
+        const QRect letters = span(line.composedAt + attribute.start, line.composedAt + attribute.start + attribute.length);
+        painter.save();
+        painter.setClipRect(letters & box);
+        if (format.background().style() != Qt::NoBrush)
+            painter.fillRect(letters, format.background());
+        if (format.foreground().style() != Qt::NoBrush)
+            painter.setPen(format.foreground().color());
+        line.face.draw(&painter, baseline, line.text);
+        if (format.underlineStyle() != QTextCharFormat::NoUnderline) {
+            QPen pen(format.underlineColor().isValid() ? format.underlineColor() : painter.pen().color(),
+                     line.face.lineThickness(), penFor(format.underlineStyle()));
+            pen.setCapStyle(Qt::FlatCap);
+            painter.setPen(pen);
+            const qreal y = baseline.y() + line.face.underlinePosition() + line.face.lineThickness() / 2.0;
+            painter.drawLine(QLineF(letters.left(), y, letters.right() + 1, y));
+        }
+        painter.restore();
+    }
     if (hasSelectedText()) {
-        const int from = starts.value(selectionStart()), to = starts.value(selectionEnd());
-        const QRect selected(static_cast<int>(baseline.x()) + from, top, to - from, lineHeight);
+        const QRect selected = span(shownPosition(selectionStart()), shownPosition(selectionEnd()));
         painter.fillRect(selected, palette().brush(group, QPalette::Highlight));
         painter.setClipRect(selected & box);
         painter.setPen(palette().color(group, QPalette::HighlightedText));
-        painter.drawGlyphRun(baseline, run);
-    } else if (hasFocus() && m_caretShown) {
-        painter.fillRect(QRect(static_cast<int>(baseline.x()) + caret, top, std::max(1, qRound(scale)), lineHeight),
-                         palette().color(group, QPalette::Text));
+        line.face.draw(&painter, baseline, line.text);
+    } else if (hasFocus() && m_caretShown && caretIn(line) >= 0) {
+        painter.fillRect(QRect(baseline.x() + caret, top, std::max(1, qRound(scale)), lineHeight), text);
     }
 }
 
 // The position nearest to x in the widget, by the letters as drawn here.
-int TextBox::positionAt(double x, const QList<int> &starts) const
+int TextBox::positionAt(double x, const Line &line) const
 {
-    const QString text = displayText();
     const double from = (x - textArea().left()) * devicePixelRatioF() + m_scroll;
     qsizetype nearest = 0;
-    for (qsizetype i = 1; i < starts.size(); ++i) // not between the halves of a letter
-        if (std::abs(starts[i] - from) < std::abs(starts[nearest] - from) && (i == text.size() || !text[i].isLowSurrogate()))
+    for (qsizetype i = 1; i < line.starts.size(); ++i) // not between the halves of a letter
+        if (std::abs(line.starts[i] - from) < std::abs(line.starts[nearest] - from)
+            && (i == line.text.size() || !line.text[i].isLowSurrogate()))
             nearest = i;
     return static_cast<int>(nearest);
 }
 
-// A click puts the caret, and a drag the selection's end, between the
-// letters as drawn here.
+// Qt's own handling, with the pointer moved to where Qt lays out the letter
+// it is on here: a click, Shift+click, drag, double and triple click do as
+// they do at scale 1, by the letters as drawn.
+template<typename Handler>
+void TextBox::passMouse(QMouseEvent *event, Handler handler)
+{
+    const Line line = arranged();
+    if (line.starts.isEmpty() || !m_composing.isEmpty()) // a click into a composition is the input method's
+        return handler(event);
+    const int wanted = positionAt(event->position().x(), line);
+    const int y = event->position().toPoint().y();
+    int from = -(1 << 15), to = 1 << 15; // the first x of Qt's that lands there
+    while (from < to) {
+        const int middle = from + (to - from) / 2;
+        if (cursorPositionAt(QPoint(middle, y)) >= wanted)
+            to = middle;
+        else
+            from = middle + 1;
+    }
+    QMouseEvent moved(event->type(), QPointF(from, event->position().y()), event->scenePosition(), event->globalPosition(),
+                      event->button(), event->buttons(), event->modifiers(), event->pointingDevice());
+    moved.setTimestamp(event->timestamp());
+    handler(&moved);
+    event->setAccepted(moved.isAccepted());
+}
+
 void TextBox::mousePressEvent(QMouseEvent *event)
 {
-    QLineEdit::mousePressEvent(event);
-    m_anchor = -1;
-    const QList<int> starts = arranged().second;
-    if (starts.isEmpty() || event->button() != Qt::LeftButton || event->modifiers() & Qt::ShiftModifier)
-        return;
-    m_anchor = positionAt(event->position().x(), starts);
-    setCursorPosition(m_anchor);
+    passMouse(event, [this](QMouseEvent *e) { QLineEdit::mousePressEvent(e); });
 }
 
 void TextBox::mouseMoveEvent(QMouseEvent *event)
 {
-    QLineEdit::mouseMoveEvent(event);
-    const QList<int> starts = arranged().second;
-    if (!starts.isEmpty() && event->buttons() & Qt::LeftButton && m_anchor >= 0)
-        setSelection(m_anchor, positionAt(event->position().x(), starts) - m_anchor);
+    passMouse(event, [this](QMouseEvent *e) { QLineEdit::mouseMoveEvent(e); });
 }
 
-// A double click's drag goes by words, as Qt has it.
+void TextBox::mouseReleaseEvent(QMouseEvent *event)
+{
+    passMouse(event, [this](QMouseEvent *e) { QLineEdit::mouseReleaseEvent(e); });
+}
+
 void TextBox::mouseDoubleClickEvent(QMouseEvent *event)
 {
-    m_anchor = -1;
-    QLineEdit::mouseDoubleClickEvent(event);
+    passMouse(event, [this](QMouseEvent *e) { QLineEdit::mouseDoubleClickEvent(e); });
+}
+
+void TextBox::inputMethodEvent(QInputMethodEvent *event)
+{
+    m_composing = event->preeditString();
+    m_composingAttributes = event->attributes();
+    QLineEdit::inputMethodEvent(event);
+    showCaret();
 }

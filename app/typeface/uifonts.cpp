@@ -1,6 +1,8 @@
 #include "uifonts.h"
 
 #include <QFontDatabase>
+#include <QGlyphRun>
+#include <QPainter>
 #include <QHash>
 #include <QStringList>
 
@@ -8,6 +10,7 @@
 #include <map>
 #include <mutex>
 #include <tuple>
+#include <utility>
 
 #ifdef KWINDEL_HAVE_FONTCONFIG
 #include <fontconfig/fontconfig.h>
@@ -46,6 +49,18 @@ constexpr char outlineRendering[] = R"(<?xml version="1.0"?>
   </match>
 </fontconfig>
 )";
+
+bool isStrike(const QRawFont &face)
+{
+    return face.familyName().compare(msSansSerifFamily, Qt::CaseInsensitive) == 0;
+}
+
+// A strike's own whole pixels; an outline's unhinted advances, so rounding
+// never adds up into gaps in words.
+QRawFont::LayoutFlags advancesOf(const QRawFont &face)
+{
+    return isStrike(face) ? QRawFont::SeparateAdvances : QRawFont::UseDesignMetrics;
+}
 
 QFont fontWithFamilies(const QStringList &families, qreal pointSize)
 {
@@ -167,6 +182,27 @@ QRawFont chooseFace(qreal pointSize, qreal scale, int step)
     return outlineAt(outlinePixels(pointSize, scale) - step);
 }
 
+QRawFont interfaceFace(qreal pointSize, qreal scale, int step)
+{
+    // Asked for each text drawn or measured: a key of numbers, not of
+    // formatted text.
+    static std::map<std::tuple<qreal, qreal, int>, QRawFont> chosen;
+    const auto key = std::make_tuple(pointSize, scale, step);
+    auto it = chosen.find(key);
+    if (it == chosen.end())
+        it = chosen.emplace(key, chooseFace(pointSize, scale, step)).first;
+    return it->second;
+}
+
+QRawFont outlineFace(qreal pointSize, qreal scale)
+{
+    static std::map<std::pair<qreal, qreal>, QRawFont> made; // asked for at every drawing
+    auto it = made.find({pointSize, scale});
+    if (it == made.end())
+        it = made.emplace(std::pair{pointSize, scale}, outlineAt(outlinePixels(pointSize, scale))).first;
+    return it->second;
+}
+
 } // namespace
 
 QFont msSansSerif(qreal pointSize)
@@ -189,18 +225,6 @@ bool isInterfaceFont(const QFont &font)
     return font.families() == faces().interface;
 }
 
-QRawFont interfaceFace(qreal pointSize, qreal scale, int step)
-{
-    // Asked for each text drawn or measured: a key of numbers, not of
-    // formatted text.
-    static std::map<std::tuple<qreal, qreal, int>, QRawFont> chosen;
-    const auto key = std::make_tuple(pointSize, scale, step);
-    auto it = chosen.find(key);
-    if (it == chosen.end())
-        it = chosen.emplace(key, chooseFace(pointSize, scale, step)).first;
-    return it->second;
-}
-
 int designedLineHeight(qreal pointSize)
 {
     static QHash<qreal, int> known; // asked for at every drawing
@@ -211,16 +235,6 @@ int designedLineHeight(qreal pointSize)
                                                                                   : strikeLineHeight * pointSize / designPointSize)));
     }
     return *it;
-}
-
-bool isStrike(const QRawFont &face)
-{
-    return face.familyName().compare(msSansSerifFamily, Qt::CaseInsensitive) == 0;
-}
-
-QRawFont::LayoutFlags advancesOf(const QRawFont &face)
-{
-    return isStrike(face) ? QRawFont::SeparateAdvances : QRawFont::UseDesignMetrics;
 }
 
 bool drawsInPixels(qreal scale)
@@ -234,20 +248,107 @@ bool drawsInPixels(qreal scale)
 #endif
 }
 
-QFont outlineFont(qreal pointSize, qreal scale)
-{
-    QFont font(faces().outline);
-    font.setPointSizeF(outlinePixels(pointSize, scale) / scale * 72.0 / 96.0);
-    return font;
-}
-
-QRawFont outlineFace(qreal pointSize, qreal scale)
-{
-    static std::map<std::pair<qreal, qreal>, QRawFont> made; // asked for at every drawing
-    auto it = made.find({pointSize, scale});
-    if (it == made.end())
-        it = made.emplace(std::pair{pointSize, scale}, outlineAt(outlinePixels(pointSize, scale))).first;
-    return it->second;
-}
-
 } // namespace UiFonts
+
+Face::Face(QRawFont raw, int bold)
+    : m_raw(std::move(raw))
+    , m_bold(bold)
+{
+}
+
+Face Face::of(const QFont &font, qreal scale, int step)
+{
+    return {UiFonts::interfaceFace(font.pointSizeF(), scale, step), font.bold() ? std::max(1, int(std::round(scale))) : 0};
+}
+
+Face Face::outlineOf(const QFont &font, qreal scale)
+{
+    return {UiFonts::outlineFace(font.pointSizeF(), scale), font.bold() ? std::max(1, int(std::round(scale))) : 0};
+}
+
+QFont Face::outlineFont(const QFont &font, qreal scale)
+{
+    QFont outline(UiFonts::faces().outline);
+    outline.setPointSizeF(UiFonts::outlinePixels(font.pointSizeF(), scale) / scale * 72.0 / 96.0);
+    outline.setBold(font.bold());
+    return outline;
+}
+
+bool Face::isStrike() const
+{
+    return UiFonts::isStrike(m_raw);
+}
+
+bool Face::hasAll(const QString &text) const
+{
+    return !m_raw.glyphIndexesForString(text).contains(0u);
+}
+
+QList<double> Face::advances(const QString &text) const
+{
+    QList<double> result;
+    for (const QPointF &advance : m_raw.advancesForGlyphIndexes(m_raw.glyphIndexesForString(text), UiFonts::advancesOf(m_raw)))
+        result << advance.x() + m_bold;
+    return result;
+}
+
+double Face::width(const QString &text) const
+{
+    double sum = 0;
+    for (double advance : advances(text))
+        sum += advance;
+    return sum;
+}
+
+QList<int> Face::starts(const QString &text) const
+{
+    const QList<double> letters = advances(text); // one a letter, a pair's too
+    QList<int> result;
+    double x = 0;
+    for (qsizetype i = 0, letter = 0; i < text.size(); ++i) {
+        result << static_cast<int>(std::round(x));
+        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            result << result.last();
+            ++i;
+        }
+        x += letters.value(letter++);
+    }
+    result << static_cast<int>(std::round(x));
+    return result;
+}
+
+int Face::ascent() const
+{
+    return static_cast<int>(std::round(m_raw.ascent()));
+}
+
+int Face::lineHeight() const
+{
+    return static_cast<int>(std::round(m_raw.ascent() + m_raw.descent()));
+}
+
+int Face::underlinePosition() const
+{
+    return std::max(1, static_cast<int>(std::ceil(m_raw.underlinePosition())));
+}
+
+int Face::lineThickness() const
+{
+    return std::max(1, static_cast<int>(std::round(m_raw.lineThickness())));
+}
+
+void Face::draw(QPainter *painter, QPoint baseline, const QString &text) const
+{
+    const QList<int> at = starts(text);
+    QList<QPointF> positions;
+    for (qsizetype i = 0; i < text.size(); ++i)
+        if (!text[i].isLowSurrogate())
+            positions << QPointF(at[i], 0);
+    QGlyphRun run;
+    run.setRawFont(m_raw);
+    run.setGlyphIndexes(m_raw.glyphIndexesForString(text));
+    run.setPositions(positions);
+    painter->drawGlyphRun(baseline, run);
+    if (m_bold > 0)
+        painter->drawGlyphRun(baseline + QPoint(m_bold, 0), run);
+}

@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QFont>
+#include <QList>
 #include <QRawFont>
+
+class QPainter;
 
 // The windows were designed for Windows fonts. Each is requested by its own
 // name first, so Windows gets the real one; elsewhere a deliberate stand-in
@@ -20,33 +23,68 @@ QFont comicSansMs(qreal pointSize);
 // device pixels (pixeltext.h).
 bool isInterfaceFont(const QFont &font);
 
-// The face that draws an interface text of pointSize at scale device pixels
-// a pixel: MS Sans Serif's own bitmap strike where one has that size there,
-// else an outline face hinted at the device size, as wide as the strike of
-// scale 1. Each further step is one pixel smaller, for a text that would
-// not fit its box.
-QRawFont interfaceFace(qreal pointSize, qreal scale, int step = 0);
-
-// Whether the face is one of MS Sans Serif's bitmap strikes.
-bool isStrike(const QRawFont &face);
-
-// The height of a line at scale 1: the strike's, also where the system
-// lacks that strike.
-int designedLineHeight(qreal pointSize);
-
-// The advances a face's letters stand by: a strike's own whole pixels, an
-// outline's unhinted ones, so rounding never adds up into gaps in words.
-QRawFont::LayoutFlags advancesOf(const QRawFont &face);
-
 // Whether interface texts at scale are drawn on device pixels: where
 // fontconfig picks the fonts, everywhere but at scale 1 without MS Sans
 // Serif, where Qt draws its stand-in hinted as a whole.
 bool drawsInPixels(qreal scale);
 
-// The outline face at the size interfaceFace draws it at scale, for texts
-// that Qt lays out itself, such as a text box's; and the same face in
-// device pixels, to draw them with.
-QFont outlineFont(qreal pointSize, qreal scale);
-QRawFont outlineFace(qreal pointSize, qreal scale);
+// The height of a line at scale 1: the strike's, also where the system
+// lacks that strike.
+int designedLineHeight(qreal pointSize);
 
 } // namespace UiFonts
+
+// The interface face as it draws at one size and scale, in device pixels:
+// the one answer to how wide its letters are, where each starts and how high
+// a line is. Labels, frame captions and lists (PixelText), option focus
+// rectangles (OptionButton, through PixelText) and the name boxes (TextBox)
+// all measure and draw with it.
+class Face
+{
+public:
+    Face() = default;
+
+    // The face that draws font at scale device pixels a pixel: MS Sans
+    // Serif's own bitmap strike where one has that size there, else an
+    // outline face hinted at the device size, as wide as the strike of scale
+    // 1. Each further step is one pixel smaller, for a text that would not
+    // fit its box. Bold overstrikes each letter a device pixel to the right
+    // and widens it by as much, as Windows does.
+    static Face of(const QFont &font, qreal scale, int step = 0);
+    // The outline face at the size of() draws it at scale, for letters a
+    // strike lacks; and the same face as a font of logical points, for a
+    // text Qt lays out itself.
+    static Face outlineOf(const QFont &font, qreal scale);
+    static QFont outlineFont(const QFont &font, qreal scale);
+
+    bool isStrike() const;
+    bool isValid() const { return m_raw.isValid(); }
+    // Whether every letter of the text is in the face.
+    bool hasAll(const QString &text) const;
+
+    // Each letter's advance, as the face stands them: a strike's own whole
+    // pixels, an outline's unhinted ones, so rounding never adds up into
+    // gaps in words.
+    QList<double> advances(const QString &text) const;
+    double width(const QString &text) const;
+    // Where each character of the text starts, in whole device pixels from
+    // the text's start, and last where the text ends; both halves of a
+    // surrogate pair start at their letter.
+    QList<int> starts(const QString &text) const;
+
+    int ascent() const;
+    int lineHeight() const;
+    // Where an underline goes below the baseline, and how thick it is.
+    int underlinePosition() const;
+    int lineThickness() const;
+
+    // The text's letters at their starts, in the painter's pen, on whole
+    // device pixels: the painter must draw in device pixels.
+    void draw(QPainter *painter, QPoint baseline, const QString &text) const;
+
+private:
+    Face(QRawFont raw, int bold);
+
+    QRawFont m_raw;
+    int m_bold = 0;
+};
