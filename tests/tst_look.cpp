@@ -1,10 +1,12 @@
 #include "support/kwindeltest.h"
 
 #include "messages.h"
+#include "qttranslations.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QRegularExpression>
 
@@ -22,6 +24,13 @@ class LookTest : public QObject
         return scale == "1" ? name : name.insert(name.lastIndexOf(u'.'), u'@' + scale + u'x');
     }
     static void look(QWidget *widget, const QString &name) { compareGolden(widget->grab().toImage(), scaled(name)); }
+    // A composition as input methods mark it.
+    static QTextCharFormat underlined()
+    {
+        QTextCharFormat format;
+        format.setUnderlineStyle(QTextCharFormat::SingleUnderline);
+        return format;
+    }
 
 private slots:
     void initTestCase() { frminfo::setClock([] { return QDate(2026, 12, 7); }); }
@@ -81,6 +90,126 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(box.get()));
         QCOMPARE(box->windowTitle(), "Kwindel");
         look(box.get(), "message.png");
+    }
+
+    // Every way a user edits a name gives at every scale what it gives at
+    // scale 1, where Qt draws the box (namebox-edits.txt, the same at every
+    // scale); the pointer lands on the letters as drawn. Also shown: a long,
+    // scrolled name's selection and a composition, as drawn.
+    void nameBoxEditsAsAtScaleOne()
+    {
+        loadQtTranslations(*qApp);
+        Quiz quiz;
+        forward(*quiz.form, 10);
+        auto *box = control<QLineEdit>(quiz.form.get(), "txtNaam");
+        box->setFocus();
+        QByteArray edits;
+        const auto note = [&](const QString &step) {
+            edits += QStringLiteral("%1: \"%2\", selected \"%3\" from %4, cursor %5\n").arg(step, box->text(), box->selectedText())
+                         .arg(box->selectionStart()).arg(box->cursorPosition()).toUtf8();
+        };
+        // Where each position of the text is drawn.
+        const auto drawn = [box] {
+            box->grab(); // scrolled as drawn
+            const int cursor = box->cursorPosition();
+            QList<QPoint> at;
+            for (int i = 0; i <= box->text().size(); ++i) {
+                box->setCursorPosition(i);
+                at << box->inputMethodQuery(Qt::ImCursorRectangle).toRectF().center().toPoint();
+            }
+            box->setCursorPosition(cursor);
+            return at;
+        };
+        const auto key = [box](Qt::Key k, Qt::KeyboardModifiers modifiers = {}) { QTest::keyClick(box, k, modifiers); };
+
+        QTest::keyClicks(box, "aap noot mies");
+        QList<QPoint> at = drawn();
+        QTest::mouseClick(box, Qt::LeftButton, {}, at[5]);
+        note("click");
+        QTest::mouseClick(box, Qt::LeftButton, Qt::ShiftModifier, at[11]);
+        note("shift+click");
+        QTest::mouseDClick(box, Qt::LeftButton, {}, at[6]);
+        note("double click");
+        QTest::mouseClick(box, Qt::LeftButton, {}, at[6]);
+        note("triple click");
+        key(Qt::Key_X, Qt::ShiftModifier);
+        note("typed");
+        key(Qt::Key_Z, Qt::ControlModifier);
+        note("undone");
+        key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        note("redone");
+        key(Qt::Key_Z, Qt::ControlModifier);
+        QTest::mousePress(box, Qt::LeftButton, {}, at[1]);
+        QTest::mouseMove(box, at[4]);
+        QTest::mouseMove(box, at[7]);
+        QTest::mouseRelease(box, Qt::LeftButton, {}, at[7]);
+        note("drag");
+        for (const auto &[step, k, modifiers] : {std::tuple{"shift+left", Qt::Key_Left, Qt::ShiftModifier}, {"home", Qt::Key_Home, Qt::NoModifier},
+                                                 {"ctrl+right", Qt::Key_Right, Qt::ControlModifier}, {"shift+end", Qt::Key_End, Qt::ShiftModifier},
+                                                 {"cut", Qt::Key_X, Qt::ControlModifier}, {"ctrl+a", Qt::Key_A, Qt::ControlModifier},
+                                                 {"paste", Qt::Key_V, Qt::ControlModifier}}) {
+            key(k, modifiers);
+            note(step);
+        }
+        // Qt's own menu, in Dutch, as at scale 1.
+        std::unique_ptr<QMenu> menu(box->createStandardContextMenu());
+        QStringList entries;
+        for (QAction *action : menu->actions())
+            entries << action->text();
+        note("menu " + entries.join(u'|'));
+        menu->actions().constLast()->trigger();
+        note("menu's last entry");
+        // A dead key's accent, composed, then the letter.
+        key(Qt::Key_End);
+        QInputMethodEvent accent(QStringLiteral("¨"), {{QInputMethodEvent::TextFormat, 0, 1, underlined()}});
+        QApplication::sendEvent(box, &accent);
+        note("composing");
+        look(box, "namebox-composing.png");
+        QInputMethodEvent letter;
+        letter.setCommitString(QStringLiteral("ë"));
+        QApplication::sendEvent(box, &letter);
+        note("composed");
+        // A long name: its end shown, the selection from a click to its start.
+        box->setText(QStringLiteral("Maximiliaan Alexander van Oranje-Nassau de Tweede"));
+        at = drawn();
+        QTest::mouseClick(box, Qt::LeftButton, {}, at[at.size() - 10]);
+        key(Qt::Key_Home, Qt::ShiftModifier);
+        note("long name, shift+home");
+        key(Qt::Key_End);
+        key(Qt::Key_Left, Qt::ControlModifier | Qt::ShiftModifier);
+        key(Qt::Key_Left, Qt::ControlModifier | Qt::ShiftModifier);
+        note("end, ctrl+shift+left twice");
+        look(box, "namebox-long.png");
+        compareGolden(edits, "namebox-edits.txt");
+    }
+
+    // The name box in the theme's colours, also disabled, at every scale.
+    void nameBoxInTheThemesColours()
+    {
+        Quiz quiz;
+        forward(*quiz.form, 10);
+        auto *box = control<QLineEdit>(quiz.form.get(), "txtNaam");
+        QPalette dark;
+        for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+            dark.setColor(group, QPalette::Base, QColor(0x20, 0x24, 0x28));
+            dark.setColor(group, QPalette::Window, QColor(0x30, 0x30, 0x30));
+            dark.setColor(group, QPalette::Text, group == QPalette::Disabled ? QColor(0x80, 0x80, 0x70) : QColor(0xf0, 0xe8, 0xd0));
+        }
+        box->setPalette(dark);
+        box->setText("Zoë Müller");
+        // The lightest pixel of the text is the theme's text colour.
+        const auto lightest = [box] {
+            const QImage image = box->grab().toImage();
+            QRgb light = 0;
+            for (int y = image.height() / 4; y < image.height() * 3 / 4; ++y)
+                for (int x = image.width() / 8; x < image.width() / 2; ++x)
+                    light = qGray(image.pixel(x, y)) > qGray(light) ? image.pixel(x, y) : light;
+            return QColor(light);
+        };
+        QCOMPARE(lightest(), dark.color(QPalette::Active, QPalette::Text));
+        look(box, "namebox-dark.png");
+        box->setEnabled(false);
+        QCOMPARE(lightest(), dark.color(QPalette::Disabled, QPalette::Text));
     }
 
     // A window moved to a screen of another scale draws its name boxes as a
