@@ -10,8 +10,8 @@
 #include "messages.h"
 
 #include <QApplication>
-#include <QBuffer>
 #include <QDir>
+#include <QImage>
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
@@ -148,10 +148,38 @@ inline void compareGolden(const QByteArray &actual, const QString &name)
     QVERIFY2(actual == readFile(reference), qPrintable(QStringLiteral("%1 differs from its reference: see %2").arg(name, file.fileName())));
 }
 
-inline void compareGolden(const QImage &actual, const QString &name)
+// An image compared pixel by pixel: on a difference the actual image and
+// one of the differing pixels (red, on the reference made pale) are written
+// beside each other.
+inline void compareGolden(const QImage &actualImage, const QString &name)
 {
-    QBuffer png; // the same image encodes to the same bytes
-    png.open(QIODevice::WriteOnly);
-    actual.convertToFormat(QImage::Format_RGB32).save(&png, "PNG");
-    compareGolden(png.data(), name);
+    const QString reference = QStringLiteral(KWINDEL_SOURCE_DIR "/tests/golden/") + name;
+    const QImage actual = actualImage.convertToFormat(QImage::Format_RGB32);
+    if (qEnvironmentVariableIntValue("KWINDEL_REGENERATE")) {
+        QVERIFY(actual.save(reference, "PNG"));
+        return;
+    }
+    const QImage expected = QImage(reference).convertToFormat(QImage::Format_RGB32);
+    QVERIFY2(!expected.isNull(), qPrintable(QStringLiteral("no reference %1").arg(reference)));
+    QVERIFY2(actual.size() == expected.size(), qPrintable(QStringLiteral("%1: %2x%3, its reference %4x%5").arg(name)
+                                                              .arg(actual.width()).arg(actual.height()).arg(expected.width()).arg(expected.height())));
+    QImage diff = expected.convertToFormat(QImage::Format_Grayscale8).convertToFormat(QImage::Format_RGB32);
+    qsizetype differing = 0;
+    QPoint first;
+    for (int y = 0; y < actual.height(); ++y) {
+        for (int x = 0; x < actual.width(); ++x) {
+            diff.setPixel(x, y, qRgb(128 + qGray(diff.pixel(x, y)) / 2, 128 + qGray(diff.pixel(x, y)) / 2, 128 + qGray(diff.pixel(x, y)) / 2));
+            if (actual.pixel(x, y) != expected.pixel(x, y)) {
+                first = differing++ ? first : QPoint(x, y);
+                diff.setPixel(x, y, qRgb(255, 0, 0));
+            }
+        }
+    }
+    if (differing == 0)
+        return;
+    const QString written = QDir::temp().filePath(name);
+    actual.save(written, "PNG");
+    diff.save(QDir::temp().filePath(QStringLiteral("diff-") + name), "PNG");
+    QFAIL(qPrintable(QStringLiteral("%1: %2 pixels differ from its reference, the first at %3,%4; see %5 and diff-%1 beside it")
+                         .arg(name).arg(differing).arg(first.x()).arg(first.y()).arg(written)));
 }
