@@ -32,6 +32,7 @@ ShowUninstDetails nevershow
 
 LangString running ${LANG_DUTCH} "Kwindel is nog geopend. Sluit Kwindel en probeer het dan opnieuw."
 LangString stillInUse ${LANG_DUTCH} "Kwindel is in gebruik en is niet verwijderd. Sluit Kwindel en probeer het dan opnieuw."
+LangString notUpgraded ${LANG_DUTCH} "De vorige versie van Kwindel kon niet worden verwijderd. Er is niets veranderd."
 LangString removePage ${LANG_DUTCH} "Wilt u ook uw opgeslagen resultaat (Kwindel.htm) verwijderen?"
 
 ; A running Kwindel holds its files, and closing it for the user would lose
@@ -69,6 +70,16 @@ VIAddVersionKey /LANG=${LANG_DUTCH} "ProductVersion" "${VERSION}"
 
 Section
     SetShellVarContext current
+    ; An earlier version's files go first, by its own uninstaller, which alone
+    ; knows them: a file that version shipped and this one does not would
+    ; outlive every uninstall. Silently it keeps the user's page.
+    IfFileExists "$INSTDIR\uninstall.exe" 0 fresh
+        ExecWait '"$INSTDIR\uninstall.exe" /S _?=$INSTDIR' $0
+        StrCmp $0 0 fresh
+        MessageBox MB_OK|MB_ICONSTOP "$(notUpgraded)" /SD IDOK
+        SetErrorLevel 2
+        Quit
+    fresh:
     SetOutPath "$INSTDIR"
     !include "${FILES}"
     WriteUninstaller "$INSTDIR\uninstall.exe"
