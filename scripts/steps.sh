@@ -1,10 +1,12 @@
-# Sourced by test.sh and run.sh: one short line per step. What a step prints
-# goes to its own log in build/logs/, shown only when the step fails.
-mkdir -p build/logs
+# Sourced by test.sh, run.sh and the packaging scripts: one short line per
+# step. What a step prints goes to its own log in $logs (build/logs/ unless
+# set), shown only when the step fails.
+logs=${logs:-build/logs}
+mkdir -p "$logs"
 
 step() {
     local title=$1 log
-    log="build/logs/$(tr ' A-Z' '-a-z' <<<"$title").log"
+    log="$logs/$(tr ' A-Z' '-a-z' <<<"$title").log"
     shift
     printf '%s... ' "$title"
     if "$@" >"$log" 2>&1; then
