@@ -1,6 +1,7 @@
 #include "appidentity.h"
 #include "form1.h"
 #include "linkaccessibility.h"
+#include "pixeltext.h"
 #include "qttranslations.h"
 #include "running.h"
 
@@ -14,6 +15,7 @@ int main(int argc, char *argv[])
     announceRunning();
     QApplication app(argc, argv);
     applyApplicationIdentity();
+    PixelText::installStyle();
     loadQtTranslations(app);
     installLinkAccessibility();
 

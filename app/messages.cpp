@@ -45,7 +45,6 @@ QMessageBox *createBox(QWidget *parent, const QString &text)
     box->button(QMessageBox::Ok)->setIcon({}); // some styles add a tick
     // In the face of the windows around it, drawn as their texts are; the
     // text asks for the room that face takes, at every scale.
-    PixelText::installStyle();
     box->setFont(UiFonts::msSansSerif());
     auto *label = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
     label->setTextInteractionFlags(Qt::NoTextInteraction); // selectable text is drawn by Qt

@@ -6,6 +6,7 @@
 // measurements; nothing here is asserted.
 
 #include "form1.h"
+#include "pixeltext.h"
 #include "appidentity.h"
 #include "messages.h"
 #include "resultsheet.h"
@@ -98,6 +99,7 @@ int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     applyApplicationIdentity();
+    PixelText::installStyle();
     Messages::setRecorder([](QWidget *, const QString &text) { std::fprintf(stderr, "message: %s\n", qPrintable(text)); });
     OpenerStub opener;
     QDesktopServices::setUrlHandler(QStringLiteral("file"), &opener, "open");
@@ -106,7 +108,6 @@ int main(int argc, char **argv)
     form.show();
     if (!processUntil([&] { return form.windowHandle() && form.windowHandle()->isExposed(); }))
         return 1;
-    form.buildNameBoxes();
     form.findChild<QLineEdit *>(QStringLiteral("txtAGeslacht"))->setText(QStringLiteral("Daan"));
     form.findChild<QLineEdit *>(QStringLiteral("txtNaam"))->setText(QStringLiteral("Sanne"));
     auto *forward = form.findChild<QPushButton *>(QStringLiteral("cmdPrevNext(0)"));

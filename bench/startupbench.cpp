@@ -5,6 +5,7 @@
 
 #include "appidentity.h"
 #include "form1.h"
+#include "pixeltext.h"
 #include "infowindow.h"
 #include "messages.h"
 
@@ -49,6 +50,7 @@ int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     applyApplicationIdentity();
+    PixelText::installStyle();
     Messages::setRecorder([](QWidget *, const QString &) {});
     std::printf("%-44s %12s   resident %6ld KiB\n", "before any window", "", residentKiB());
 

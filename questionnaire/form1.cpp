@@ -22,7 +22,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
-#include <QTimer>
 
 #include <algorithm>
 #include <limits>
@@ -82,12 +81,6 @@ QWidget *createControl(const Control &control, QWidget *parent)
     return nullptr;
 }
 
-// A name box not built yet has no text.
-QString textOf(const QLineEdit *box)
-{
-    return box ? box->text() : QString();
-}
-
 // An array longer than its page's controls is a fault of the program; it
 // stops here rather than connect nothing.
 template<typename T, std::size_t N>
@@ -125,7 +118,6 @@ void Form1::setupControls()
     setWindowIcon(pngIcon(QStringLiteral(":/kwindel")));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    PixelText::installStyle();
     setFont(UiFonts::msSansSerif());
 
     for (std::size_t i = 0; i < pages.size(); ++i) {
@@ -136,10 +128,8 @@ void Form1::setupControls()
         Frame[i] = frame;
     }
 
-    for (const Control &control : controls) {
-        if (control.kind != Kind::Text)
-            addControl(control);
-    }
+    for (const Control &control : controls)
+        addControl(control);
 
     bindArray(this, cmdPrevNext, "cmdPrevNext");
     bindArray(this, optHkleur, "optHkleur");
@@ -155,6 +145,8 @@ void Form1::setupControls()
     cmdEnd = findChild<QPushButton *>(QStringLiteral("cmdEnd"));
     cmbStad = findChild<QComboBox *>(QStringLiteral("cmbStad"));
     cmbMonth = findChild<QComboBox *>(QStringLiteral("cmbMonth"));
+    txtAGeslacht = findChild<QLineEdit *>(QStringLiteral("txtAGeslacht"));
+    txtNaam = findChild<QLineEdit *>(QStringLiteral("txtNaam"));
 
     for (std::string_view city : cityItems)
         cmbStad->addItem(fromUtf8(city));
@@ -177,24 +169,6 @@ QWidget *Form1::addControl(const Control &control)
     if (control.tabIndex != noTab)
         m_tabStops.emplace_back(control.tabIndex, widget);
     return widget;
-}
-
-// A text box lays out an empty line in the application's font when it is
-// created. Loading that font, which nothing draws in, would delay the first
-// drawing, so the name boxes follow it, or come when their page opens.
-void Form1::buildNameBoxes()
-{
-    if (txtAGeslacht)
-        return;
-    for (const Control &control : controls) {
-        if (control.kind == Kind::Text)
-            addControl(control);
-    }
-    txtAGeslacht = findChild<QLineEdit *>(QStringLiteral("txtAGeslacht"));
-    txtNaam = findChild<QLineEdit *>(QStringLiteral("txtNaam"));
-    connect(txtAGeslacht, &QLineEdit::textChanged, this, &Form1::txtAGeslacht_Change);
-    connect(txtNaam, &QLineEdit::textChanged, this, &Form1::txtNaam_Change);
-    setupTabOrder();
 }
 
 void Form1::setupConnections()
@@ -227,13 +201,8 @@ void Form1::setupConnections()
     // A selection made from code records its phrase just as the user's does.
     connect(cmbStad, &QComboBox::currentIndexChanged, this, &Form1::cmbStad_Click);
     connect(cmbMonth, &QComboBox::currentIndexChanged, this, &Form1::cmbMonth_Click);
-}
-
-void Form1::paintEvent(QPaintEvent *event)
-{
-    QWidget::paintEvent(event);
-    if (!txtAGeslacht)
-        QTimer::singleShot(0, this, &Form1::buildNameBoxes);
+    connect(txtAGeslacht, &QLineEdit::textChanged, this, &Form1::txtAGeslacht_Change);
+    connect(txtNaam, &QLineEdit::textChanged, this, &Form1::txtNaam_Change);
 }
 
 void Form1::setupTabOrder()
@@ -294,8 +263,6 @@ void Form1::cmdPrevNext_Click(qint16 Index)
         cmdPrevNext[0]->setEnabled(true);
         Frame[static_cast<std::size_t>(CurrentPage)]->hide();
         CurrentPage = static_cast<qint16>(Index == 0 ? CurrentPage + 1 : CurrentPage - 1);
-        if (CurrentPage >= 9)
-            buildNameBoxes();
         Frame[static_cast<std::size_t>(CurrentPage)]->show();
         cmdPrevNext[1]->setEnabled(CurrentPage != 0);
     } else {
@@ -318,13 +285,13 @@ void Form1::cmdInfo_Click()
 void Form1::cmdSave_Click()
 {
     RunEnd();
-    Output::saveResultPage(this, textOf(txtNaam), ResultText);
+    Output::saveResultPage(this, txtNaam->text(), ResultText);
 }
 
 void Form1::cmdprint_Click()
 {
     RunEnd();
-    Output::printResult(this, textOf(txtNaam), ResultText);
+    Output::printResult(this, txtNaam->text(), ResultText);
 }
 
 void Form1::optHkleur_Click(qint16 Index)
@@ -390,5 +357,5 @@ void Form1::RunEnd()
     const Answers &a = m_answers;
     ResultText = a.AnswerHairColour + crlf + a.AnswerDate + crlf + a.AnswerColour + crlf + a.AnswerHobby;
     ResultText = ResultText + crlf + a.AnswerCity + crlf + a.AnswerBeach + crlf + a.AnswerMonth;
-    ResultText = ResultText + crlf + textOf(txtAGeslacht) + fromUtf8(Phrases::fallingInLove);
+    ResultText = ResultText + crlf + txtAGeslacht->text() + fromUtf8(Phrases::fallingInLove);
 }

@@ -45,12 +45,6 @@ public:
     // Rebuilds the eight-line result from the answers and the other-sex name.
     void RunEnd();
 
-    // Builds the two name boxes now, rather than after the first drawing.
-    void buildNameBoxes();
-
-protected:
-    void paintEvent(QPaintEvent *event) override;
-
 private:
     void setupControls();
     QWidget *addControl(const Form1Layout::Control &control);

@@ -68,7 +68,6 @@ private slots:
         QVERIFY(info);
         look(info, "frminfo.png");
         QByteArray places;
-        quiz.form->buildNameBoxes(); // else after the first drawing
         for (const QWidget *window : {static_cast<QWidget *>(quiz.form.get()), static_cast<QWidget *>(info)})
             for (const QWidget *widget : window->findChildren<QWidget *>(QRegularExpression("^[A-Za-z]")))
                 places += QStringLiteral("%1 %2,%3 %4x%5\n").arg(widget->objectName()).arg(widget->x()).arg(widget->y())

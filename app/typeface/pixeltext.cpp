@@ -8,6 +8,8 @@
 #include <QStyleOptionComplex>
 #include <QStyleOptionFocusRect>
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <mutex>
 #include <utility>
@@ -276,7 +278,18 @@ void PixelTextStyle::drawItemText(QPainter *painter, const QRect &rect, int flag
 void PixelText::installStyle()
 {
     static std::once_flag installed;
-    std::call_once(installed, [] { QApplication::setStyle(new PixelTextStyle); });
+    std::call_once(installed, [] {
+        QApplication::setStyle(new PixelTextStyle);
+        // A text box lays out an empty line in the application's font when
+        // it is made: in any other font that would load a face for nothing.
+        // Menus, tips and title bars keep the system's fonts.
+        const std::array keep{"QMenu", "QTipLabel", "QMdiSubWindowTitleBar"};
+        std::array<QFont, keep.size()> systemFonts;
+        std::ranges::transform(keep, systemFonts.begin(), [](const char *widget) { return QApplication::font(widget); });
+        QApplication::setFont(UiFonts::msSansSerif());
+        for (std::size_t i = 0; i < keep.size(); ++i)
+            QApplication::setFont(systemFonts[i], keep[i]);
+    });
 }
 
 void PixelTextDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const

@@ -58,6 +58,8 @@ public:
 };
 
 namespace PixelText {
-// Makes PixelTextStyle the application's style, once.
+// Makes PixelTextStyle the application's style and the interface face its
+// font, so every window and box draws in it from its start: called once,
+// where the program starts (and the tests' fixture).
 void installStyle();
 } // namespace PixelText

@@ -8,6 +8,7 @@
 #include "form1.h"
 #include "frminfo.h"
 #include "messages.h"
+#include "pixeltext.h"
 
 #include <QApplication>
 #include <QDir>
@@ -27,10 +28,6 @@ template<typename T = QWidget>
 T *control(const QWidget *window, const QString &name)
 {
     auto *widget = window->findChild<T *>(name);
-    if (auto *form = qobject_cast<Form1 *>(const_cast<QWidget *>(window)); !widget && form) { // a name box, sooner
-        form->buildNameBoxes();
-        widget = window->findChild<T *>(name);
-    }
     if (!widget)
         qFatal("no control %s", qPrintable(name));
     return widget;
@@ -56,6 +53,7 @@ struct Quiz {
     Quiz()
     {
         applyApplicationIdentity();
+        PixelText::installStyle();
         Messages::setRecorder([this](QWidget *, const QString &text) { messages << text; });
         form = std::make_unique<Form1>();
         form->show();
