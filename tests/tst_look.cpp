@@ -1,6 +1,7 @@
 #include "support/kwindeltest.h"
 
 #include "messages.h"
+#include "pixeltext.h"
 #include "qttranslations.h"
 
 #include <QAbstractItemView>
@@ -9,6 +10,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QRegularExpression>
+#include <QStyleFactory>
 
 // Both windows and the message box as drawn, against reference images that
 // were looked at zoomed in (every letter crisp, evenly spaced and within its
@@ -89,6 +91,20 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(box.get()));
         QCOMPARE(box->windowTitle(), "Kwindel");
         look(box.get(), "message.png");
+        // The focus rectangles Windows' style draws (on the OK button, on a
+        // list's current row), on whole device pixels at every scale.
+        const std::unique_ptr<QStyle> windows(new PixelTextStyle(QStyleFactory::create("Windows")));
+        QAbstractButton *ok = box->button(QMessageBox::Ok);
+        ok->setStyle(windows.get());
+        ok->setFocus(Qt::TabFocusReason);
+        look(ok, "focus-button.png");
+        forward(*quiz.form, 7);
+        auto *list = control<QComboBox>(quiz.form.get(), "cmbMonth");
+        list->view()->setStyle(windows.get());
+        list->showPopup();
+        QTest::keyClick(list->view(), Qt::Key_Down);
+        look(list->view(), "focus-list.png");
+        list->hidePopup();
     }
 
     // Every way a user edits a name gives at every scale what it gives at
