@@ -6,6 +6,12 @@
 
 class QPainter;
 
+// Who draws an interface text: PixelTextStyle (pixeltext.h), the
+// application's style from the program's start, every label, button, frame
+// caption, option caption, list row and message box; TextBox (textbox.h)
+// the name boxes. Both measure and draw with Face, below; Qt draws only at
+// scale 1 without MS Sans Serif, and names in scripts it must shape.
+//
 // The windows were designed for Windows fonts. Each is requested by its own
 // name first, so Windows gets the real one; elsewhere a deliberate stand-in
 // of similar metrics follows.
