@@ -136,19 +136,12 @@ int TextBox::caretIn(const Line &line) const
     return caret;
 }
 
-// The text area in device pixels of the widget, and the caret there.
-QRect TextBox::deviceArea() const
-{
-    const qreal scale = devicePixelRatioF();
-    return QTransform::fromScale(scale, scale).mapRect(QRectF(textArea())).toAlignedRect();
-}
-
 QRect TextBox::caretRect(const Line &line) const
 {
-    const QRect box = deviceArea();
+    const qreal scale = devicePixelRatioF();
+    const QRect box = QTransform::fromScale(scale, scale).mapRect(QRectF(textArea())).toAlignedRect();
     const int top = box.top() + (box.height() - line.face.lineHeight()) / 2;
-    return {box.left() - m_scroll + line.starts.value(std::max(0, caretIn(line))), top, std::max(1, qRound(devicePixelRatioF())),
-            line.face.lineHeight()};
+    return {box.left() - m_scroll + line.starts.value(std::max(0, caretIn(line))), top, std::max(1, qRound(scale)), line.face.lineHeight()};
 }
 
 QVariant TextBox::inputMethodQuery(Qt::InputMethodQuery query) const
