@@ -74,7 +74,7 @@ bool TextBox::event(QEvent *event)
 void TextBox::followScale()
 {
     const qreal scale = devicePixelRatioF();
-    const QFont font = scale == 1.0 ? UiFonts::msSansSerif() : Face::outlineFont(UiFonts::msSansSerif(), scale);
+    const QFont font = scale == 1.0 ? UiFonts::msSansSerif() : Face::outlineOf(UiFonts::msSansSerif(), scale).logicalFont(scale);
     if (this->font() != font)
         setFont(font);
 }

@@ -266,12 +266,12 @@ Face Face::outlineOf(const QFont &font, qreal scale)
     return {UiFonts::outlineFace(font.pointSizeF(), scale), font.bold() ? std::max(1, int(std::round(scale))) : 0};
 }
 
-QFont Face::outlineFont(const QFont &font, qreal scale)
+QFont Face::logicalFont(qreal scale) const
 {
-    QFont outline(UiFonts::faces().outline);
-    outline.setPointSizeF(UiFonts::outlinePixels(font.pointSizeF(), scale) / scale * 72.0 / 96.0);
-    outline.setBold(font.bold());
-    return outline;
+    QFont font(m_raw.familyName());
+    font.setPointSizeF(m_raw.pixelSize() / scale * 72.0 / 96.0);
+    font.setBold(m_bold > 0);
+    return font;
 }
 
 bool Face::isStrike() const

@@ -58,10 +58,12 @@ public:
     // and widens it by as much, as Windows does.
     static Face of(const QFont &font, qreal scale, int step = 0);
     // The outline face at the size of() draws it at scale, for letters a
-    // strike lacks; and the same face as a font of logical points, for a
-    // text Qt lays out itself.
+    // strike lacks.
     static Face outlineOf(const QFont &font, qreal scale);
-    static QFont outlineFont(const QFont &font, qreal scale);
+
+    // The face as a font of logical points at scale, for a text Qt lays out
+    // itself.
+    QFont logicalFont(qreal scale) const;
 
     bool isStrike() const;
     bool isValid() const { return m_raw.isValid(); }
