@@ -43,8 +43,8 @@ QMessageBox *createBox(QWidget *parent, const QString &text)
     auto *box = new QMessageBox(QMessageBox::NoIcon, applicationTitle(), text, QMessageBox::Ok, parent);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->button(QMessageBox::Ok)->setIcon({}); // some styles add a tick
-    // In the face of the windows around it, drawn as their texts are; the
-    // text asks for the room that face takes, at every scale.
+    // In the interface face, also where the platform gives message boxes a
+    // font of their own; the text asks for the room that face takes.
     box->setFont(UiFonts::msSansSerif());
     auto *label = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
     label->setTextInteractionFlags(Qt::NoTextInteraction); // selectable text is drawn by Qt

@@ -141,7 +141,6 @@ void frminfo::setupWindow()
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(fromUtf8(designCaption));
     setWindowIcon(images().icon);
-    setFont(UiFonts::msSansSerif());
     setFixedSize(Twips::toPixels(clientWidth, clientHeight));
 }
 

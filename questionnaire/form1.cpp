@@ -12,7 +12,6 @@
 #include "phrases.h"
 #include "pixeltext.h"
 #include "textbox.h"
-#include "uifonts.h"
 #include "utf8.h"
 
 #include <QComboBox>
@@ -118,7 +117,6 @@ void Form1::setupControls()
     setWindowIcon(pngIcon(QStringLiteral(":/kwindel")));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    setFont(UiFonts::msSansSerif());
 
     for (std::size_t i = 0; i < pages.size(); ++i) {
         auto *frame = new QGroupBox(fromUtf8(pages[i].caption), this);
