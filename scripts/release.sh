@@ -86,9 +86,9 @@ tarball_offline() {
     local t=$work/offline
     unpack "$t"
     scripts/deps.sh
-    cd "$t/$name"
-    "${sudo[@]}" unshare --net sh -c 'ip link set lo up && exec setpriv --reuid="$0" --regid="$1" --init-groups ./test.sh' \
-        "$(id -u)" "$(id -g)"
+    (cd "$t/$name" &&
+        "${sudo[@]}" unshare --net sh -c 'ip link set lo up && exec setpriv --reuid="$0" --regid="$1" --init-groups ./test.sh' \
+            "$(id -u)" "$(id -g)")
 }
 
 checksums() {
