@@ -196,6 +196,17 @@ private slots:
         note("end, ctrl+shift+left twice");
         look(box, "namebox-long.png");
         compareGolden(edits, "namebox-edits.txt");
+        // A name Qt must shape (an accent typed after its letter, a script
+        // written right to left) is drawn by Qt, as a plain box draws it.
+        box->clearFocus();
+        QLineEdit plain(box->parentWidget());
+        plain.setGeometry(box->geometry());
+        plain.setFont(box->font());
+        for (const QString &name : {QStringLiteral("Zoe\u0308"), QStringLiteral("\u05E9\u05E8\u05D4")}) {
+            box->setText(name);
+            plain.setText(name);
+            QCOMPARE(box->grab().toImage(), plain.grab().toImage());
+        }
     }
 
     // The name box in the theme's colours, also disabled, at every scale.
