@@ -261,19 +261,7 @@ private slots:
         // There its selection lies on the letters as drawn.
         auto *box = control<QLineEdit>(moved.form.get(), "txtNaam");
         box->setSelection(4, 6);
-        const QImage selected = box->grab().toImage();
-        compareGolden(selected, "namebox-selection@1.5x.png");
-        // A drag from where the highlight starts to the end selects the same.
-        const QRgb highlight = box->palette().color(QPalette::Highlight).rgb();
-        int start = selected.width();
-        for (int y = 0; y < selected.height(); ++y)
-            for (int x = 0; x < start; ++x)
-                start = selected.pixel(x, y) == highlight ? x : start;
-        box->deselect();
-        QTest::mousePress(box, Qt::LeftButton, {}, QPoint(qRound(start / 1.5) + 1, box->height() / 2));
-        QTest::mouseMove(box, QPoint(box->width() - 8, box->height() / 2));
-        QTest::mouseRelease(box, Qt::LeftButton, {}, QPoint(box->width() - 8, box->height() / 2));
-        QCOMPARE(box->selectedText(), "Müller");
+        compareGolden(box->grab().toImage(), "namebox-selection@1.5x.png");
         box->clearFocus();
         moved.form->windowHandle()->setScreen(screens[0]);
         QCOMPARE(nameBox(moved), before);
