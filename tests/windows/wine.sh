@@ -117,8 +117,16 @@ on_page() {
 # box first, and with it the caret.
 declare -A golden_names=([txtAGeslacht]="René Müller" [txtNaam]="Noël")
 on_name() {
-    [[ ${golden_names[$1]} == "$2" ]] || return 0
     local x y w h page=form1-page10
+    # Where the name boxes are drawn by the program: a triple click selects the whole name, and the name
+    # typed again replaces it (the saved page holds it once).
+    if ((pct == 125 || pct == 150)); then
+        read -r x y w h < <(place "$1")
+        xdotool mousemove --window "$win" $(((x + 8 + w / 3) * pct / 100)) $(((y + 8 + h / 2) * pct / 100)) \
+            click --repeat 3 --delay 80 1 sleep 0.3
+        enter "$2"
+    fi
+    [[ ${golden_names[$1]} == "$2" ]] || return 0
     [[ $1 == txtNaam ]] && page=form1-page11
     key Tab && sleep 0.3
     shot=$KWINDEL_JOBS/$1-$pct.png
