@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The Windows program, made on Debian 12: Qt for Windows cross-built from
 # Debian's own qtbase source (once; cached outside the clone), Kwindel
-# cross-built against it, deployed, packed into a per-user installer and
-# tried under Wine. One short line a step; a failing step shows its log.
+# cross-built against it, deployed, packed into a per-user installer and a
+# portable zip, and tried under Wine. One short line a step; a failing step shows its log.
 #   scripts/windows.sh            everything
 #   scripts/windows.sh --qt-only  only the cached Qt for Windows
 #   scripts/windows.sh --no-test  no Wine
@@ -40,7 +40,7 @@ apt_get() { DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get -o DPkg::Lock::T
 
 packages=(
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-tools
-    wine wine64 fonts-wine fonts-humor-sans nsis dpkg-dev
+    wine wine64 fonts-wine fonts-humor-sans nsis dpkg-dev zip unzip
     cmake ninja-build qt6-base-dev qt6-base-dev-tools qt6-translations-l10n
     xvfb xauth openbox xdotool xclip x11-utils imagemagick cups cups-client poppler-utils
 )
@@ -170,6 +170,10 @@ version=$(sed -n 's/^project(Kwindel VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
 app_id=$(sed -n 's/^set(KWINDEL_APP_ID "\(.*\)")/\1/p' CMakeLists.txt)
 deployed=$out/Kwindel
 setup=$out/Kwindel-$version-win64-setup.exe
+portable=$out/Kwindel-$version-win64-portable.zip
+# The upgrade under Wine: the same binaries as the next version, short of Qt's Dutch texts.
+later=$out/later
+later_version=${version%.*}.$((${version##*.} + 1))
 mingw_runtime=(/usr/lib/gcc/x86_64-w64-mingw32/12-posix/{libstdc++-6,libgcc_s_seh-1}.dll
                /usr/x86_64-w64-mingw32/lib/libwinpthread-1.dll)
 
@@ -202,32 +206,49 @@ deploy() {
            $dll == api-ms-win-* ]] ||
             { echo "not deployed: $dll"; missing=1; }
     done
+    # The changelog entry's time on every file, which the installer and the zip keep.
+    find "$deployed" -exec touch -h -d "@${SOURCE_DATE_EPOCH:-$(dpkg-parsechangelog -S Timestamp)}" {} +
     return $missing
 }
 
-# The installer's file lists come from the deployed folder: the uninstaller
+# The installer of FOLDER as VERSION, into SETUP. Its file lists come from the folder: the uninstaller
 # removes exactly what was installed.
 make_installer() {
-    local files=$out/installer-files.nsh remove=$out/installer-remove.nsh f d
+    local folder=$1 version=$2 setup=$3 files=$out/installer-files.nsh remove=$out/installer-remove.nsh f d
     (
-        cd "$deployed"
-        find . -type d | sed 's|^\.||' | while read -r d; do
-            printf 'SetOutPath "$INSTDIR%s"\nFile "%s%s/*.*"\n' "${d//\//\\}" "$deployed" "$d"
+        cd "$folder"
+        find . -type d | sort | sed 's|^\.||' | while read -r d; do
+            printf 'SetOutPath "$INSTDIR%s"\nFile "%s%s/*.*"\n' "${d//\//\\}" "$folder" "$d"
         done >"$files"
-        find . -type f | sed 's|^\./||' | while read -r f; do printf 'Delete "$INSTDIR\\%s"\n' "${f//\//\\}"; done >"$remove"
+        find . -type f | sort | sed 's|^\./||' | while read -r f; do printf 'Delete "$INSTDIR\\%s"\n' "${f//\//\\}"; done >"$remove"
         find . -mindepth 1 -depth -type d | sed 's|^\./||' | while read -r d; do printf 'RMDir "$INSTDIR\\%s"\n' "${d//\//\\}"; done >>"$remove"
     )
     rm -f "$setup"
     makensis -V2 -DVERSION="$version" -DFILES="$files" -DREMOVE="$remove" \
-        -DSIZE_KB="$(du -sk "$deployed" | cut -f1)" -DICON="$root/assets/kwindel.ico" -DOUTFILE="$setup" -DAPP_ID="$app_id" \
+        -DSIZE_KB="$(du -sk "$folder" | cut -f1)" -DICON="$root/assets/kwindel.ico" -DOUTFILE="$setup" -DAPP_ID="$app_id" \
         scripts/windows-installer.nsi
     [[ -s $setup ]]
 }
 
+make_later() {
+    rm -rf "$later" && mkdir -p "$later"
+    cp -a "$deployed" "$later/Kwindel"
+    rm -r "$later/Kwindel/translations"
+    make_installer "$later/Kwindel" "$later_version" "$later/Kwindel-$later_version-win64-setup.exe"
+}
+
+# The deployed folder as it is, to be unpacked anywhere and run from there: names in order, no owners.
+make_portable() {
+    rm -f "$portable"
+    (cd "$out" && find Kwindel | LC_ALL=C sort | TZ=UTC zip -q -X -D -@ "$portable")
+}
+
 step "Building Kwindel for Windows" build_kwindel
 step "Deploying beside kwindel.exe" deploy
-step "Making the installer" make_installer
+step "Making the installer" make_installer "$deployed" "$version" "$setup"
+step "Making the portable zip" make_portable
 echo "Installer: ${setup#"$root"/} ($(du -k "$setup" | cut -f1) KB)"
+echo "Portable: ${portable#"$root"/} ($(du -k "$portable" | cut -f1) KB)"
 [[ "${1:-}" == "--no-test" ]] && exit 0
 
 # --- Under Wine --------------------------------------------------------------
@@ -315,4 +336,6 @@ if [[ "${1:-}" == "--bench" ]]; then
     bench/wine.sh "$deployed" "$scratch" "$qt" "${2:-15}"
     exit 0
 fi
-step "Testing under Wine" env LC_ALL=C.UTF-8 tests/windows/wine.sh "$setup" "$scratch/layered.exe"
+step "Making version $later_version for the upgrade" make_later
+step "Testing under Wine" env LC_ALL=C.UTF-8 tests/windows/wine.sh "$setup" "$scratch/layered.exe" \
+    "$later/Kwindel-$later_version-win64-setup.exe" "$later/Kwindel" "$portable"

@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
-# The Windows program under Wine, as its installer leaves it: wine.sh SETUP.EXE LAYERED.EXE
+# The Windows program under Wine, as its installer leaves it:
+#   wine.sh SETUP.EXE LAYERED.EXE LATER-SETUP.EXE LATER-FOLDER PORTABLE.ZIP
 # (scripts/windows.sh prepares Wine, X with openbox and a CUPS queue of its own).
 # Users go through the quiz with clicks and keys at each scale Windows offers;
 # their saved pages and the printed sheet are those of the Linux golden files.
-# The installer and the uninstaller meet a running Kwindel.
+# The installer and the uninstaller meet a running Kwindel; a later version
+# (LATER-FOLDER, one file short) is installed over it; the zip runs unpacked.
 set -euo pipefail
 source "$(dirname "$0")/../support/quiz.sh"
-setup=$1 layered=$2
+setup=$1 layered=$2 later=$3 later_folder=$4 portable=$5
 appdata=$WINEPREFIX/drive_c/users/$(id -un)/AppData
 dir=$appdata/Local/Programs/Kwindel
 link="$appdata/Roaming/Microsoft/Windows/Start Menu/Programs/Kwindel.lnk"
@@ -243,16 +245,22 @@ check_info_window() {
 
 # --- The installer -------------------------------------------------------------------
 
+version_of() { sed -n 's/.*-\([0-9.]*\)-win64-setup\.exe$/\1/p' <<<"$1"; }
+
+# The Apps entry: its name, VERSION and publisher, with the program's icon.
+entry_of() {
+    local entry
+    entry=$(wine reg query "$uninstall_key" | tr -d '\r')
+    [[ $entry == *DisplayIcon* && $entry == *'DisplayName    REG_SZ    Kwindel'*"DisplayVersion    REG_SZ    $1"* &&
+        $entry == *'Publisher    REG_SZ    Vexlo'* ]] || fail "the Apps entry for version $1: $entry"
+}
+
 # Installed silently: files, shortcut, the Apps entry, and the version record and icon linked into the
 # program as reviewed.
 install_silently() {
     wine "$setup" /S && wineserver -w
-    local entry
-    entry=$(wine reg query "$uninstall_key" | tr -d '\r')
-    [[ -f $dir/kwindel.exe && -f $dir/kwindel_print.dll && -f $link && $entry == *DisplayIcon* &&
-        $entry == *'DisplayName    REG_SZ    Kwindel'*'DisplayVersion    REG_SZ    1.0.0'* &&
-        $entry == *'Publisher    REG_SZ    Vexlo'* ]] ||
-        fail "installed: $(ls "$dir") $entry"
+    [[ -f $dir/kwindel.exe && -f $dir/kwindel_print.dll && -f $link ]] || fail "installed: $(ls "$dir")"
+    entry_of "$(version_of "$setup")"
     x86_64-w64-mingw32-windres -i "$dir/kwindel.exe" -O rc | diff "$golden/kwindel-resources.rc" - || fail "resources"
 }
 
@@ -271,9 +279,16 @@ beside_running() {
     status=0
     wine "$dir/uninstall.exe" /S "_?=$(winepath -w "$dir")" || status=$?
     ((status == 2)) || fail "uninstalled beside a running Kwindel: exit code $status"
+    # The later version asks as well; "Annuleren" leaves the installed one as it was.
+    local question
+    status=0
+    (LC_ALL=nl_NL.UTF-8 wine "$later" || echo $? >"$KWINDEL_JOBS/later-status") &
+    question=$(window '^Kwindel-installatie$')
+    xdotool windowactivate --sync "$question" key Escape
+    wait_for "[[ -s $KWINDEL_JOBS/later-status ]]"
+    [[ $(cat "$KWINDEL_JOBS/later-status") == 2 ]] || fail "the later version, cancelled: exit code $(cat "$KWINDEL_JOBS/later-status")"
     [[ $(installed) == "$before" ]] || fail "changed beside a running Kwindel"
     LC_ALL=nl_NL.UTF-8 wine "$setup" &
-    local question
     question=$(window '^Kwindel-installatie$')
     import -window "$question" "$KWINDEL_JOBS/running.png"
     xdotool windowactivate --sync "$win" key alt+F4
@@ -283,11 +298,55 @@ beside_running() {
     wineserver -w
 }
 
+# The later version over this one, with the user's page: the Apps entry shows it, the page is untouched,
+# and what is installed is the later version's files, so the file only this version had is gone.
+upgrade() {
+    cp "$dir/Kwindel.htm" "$KWINDEL_JOBS/page.htm"
+    local gone
+    gone=$(comm -23 <(cd "$dir" && find . -type f | sort) <(cd "$later_folder" && find . -type f | sort) |
+        grep -vx -e ./Kwindel.htm -e ./uninstall.exe)
+    [[ -n $gone ]] || fail "the later version lacks no file of this one"
+    wine "$later" /S && wineserver -w
+    entry_of "$(version_of "$later")"
+    cmp "$KWINDEL_JOBS/page.htm" "$dir/Kwindel.htm" || fail "the page changed in the upgrade"
+    diff <(cd "$dir" && find . | sort) <(cd "$later_folder" && { find .; printf '%s\n' ./Kwindel.htm ./uninstall.exe; } | sort) >&2 ||
+        fail "after the upgrade: not the later version's files (was: $gone)"
+    [[ -f $link ]] || fail "no shortcut after the upgrade"
+}
+
 # Uninstalled silently: nothing is left but the page the user saved.
 uninstall_silently() {
     wine "$dir/uninstall.exe" /S && wineserver -w
     [[ (! -e $dir || $(ls "$dir") == Kwindel.htm) && ! -e $link ]] &&
         ! wine reg query "$uninstall_key" >/dev/null 2>&1 || fail "left after uninstall: $(ls "$dir")"
+}
+
+# --- The portable zip ----------------------------------------------------------------
+
+# Unpacked on a stick (drive E:) into a folder whose name has a space and an "ë", the program runs from
+# there, started from elsewhere: it saves its page there and opens it, and installs nothing.
+portable() {
+    local stick=$KWINDEL_JOBS/stick folder
+    mkdir -p "$stick" && ln -sfn "$stick" "$WINEPREFIX/dosdevices/e:"
+    unzip -q "$portable" -d "$stick" && mv "$stick/Kwindel" "$stick/Kwindel van Zoë"
+    folder="$stick/Kwindel van Zoë"
+    touch "$KWINDEL_JOBS/unpacked"
+    pct=100 warned=1
+    wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 96 /f >/dev/null
+    (cd "$HOME" && wine 'E:\Kwindel van Zoë\kwindel.exe'; echo $? >"$KWINDEL_JOBS/status") &
+    win=$(window '^Kwindel$')
+    xdotool windowactivate --sync "$win"
+    (unset -f on_page on_list on_answer on_name && answer_quiz 4)
+    click cmdSave
+    wait_for "grep -q Kwindel.htm $KWINDEL_OPENED"
+    grep -qx "file://$WINEPREFIX/dosdevices/e:/Kwindel%20van%20Zo%C3%AB/Kwindel.htm" "$KWINDEL_OPENED" ||
+        fail "opened: $(cat "$KWINDEL_OPENED")"
+    golden_page 4 | cmp - "$folder/Kwindel.htm" || fail "the portable program's page"
+    click cmdEnd
+    wait_for "[[ \$(cat '$KWINDEL_JOBS/status') == 0 ]]"
+    ! wine reg query "$uninstall_key" >/dev/null 2>&1 && [[ ! -e $link ]] &&
+        [[ -z $(find "$WINEPREFIX/drive_c" -newer "$KWINDEL_JOBS/unpacked" -type f) ]] ||
+        fail "the portable program left files in C: or installed itself"
 }
 
 # --- The run -------------------------------------------------------------------------
@@ -301,4 +360,6 @@ for run in ${KWINDEL_WINE_USERS-4:100 1:100 9:125 4:150 9:175 4:200}; do
     play "${run%:*}" "${run#*:}"
 done
 beside_running
+upgrade
 uninstall_silently
+portable
