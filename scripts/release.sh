@@ -75,10 +75,11 @@ windows() {
     local w=$work/deb-a/$name
     (cd "$w" && scripts/windows.sh --no-test)
     cp "$w/build-windows/$setup" "$w/build-windows/$portable" "$out/"
-    x86_64-w64-mingw32-windres -i "$out/$setup" -O rc | grep -q "VALUE \"ProductVersion\", \"$version\"" ||
-        { echo "$setup: its version record is not $version"; return 1; }
-    x86_64-w64-mingw32-windres -i "$w/build-windows/Kwindel/kwindel.exe" -O rc | grep -q "FILEVERSION ${version//./, }, 0" ||
-        { echo "kwindel.exe: its version record is not $version"; return 1; }
+    local record
+    record=$(x86_64-w64-mingw32-windres -i "$out/$setup" -O rc)
+    [[ $record == *"VALUE \"ProductVersion\", \"$version\""* ]] || { echo "$setup: its version record is not $version"; return 1; }
+    record=$(x86_64-w64-mingw32-windres -i "$w/build-windows/Kwindel/kwindel.exe" -O rc)
+    [[ $record == *"FILEVERSION ${version//./, }, 0"* ]] || { echo "kwindel.exe: its version record is not $version"; return 1; }
 }
 
 # The README's two commands from the unpacked tarball, with no network: what they need is installed first.
