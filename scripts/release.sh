@@ -82,11 +82,10 @@ windows() {
     [[ $record == *"FILEVERSION ${version//./, }, 0"* ]] || { echo "kwindel.exe: its version record is not $version"; return 1; }
 }
 
-# The README's two commands from the unpacked tarball, with no network: what they need is installed first.
+# The README's two commands from the unpacked tarball, with no network: what they need is installed.
 tarball_offline() {
     local t=$work/offline
     unpack "$t"
-    scripts/deps.sh
     (cd "$t/$name" &&
         "${sudo[@]}" unshare --net sh -c 'ip link set lo up && exec setpriv --reuid="$0" --regid="$1" --init-groups ./test.sh' \
             "$(id -u)" "$(id -g)")
@@ -100,6 +99,7 @@ checksums() {
 
 mkdir -p "$work"
 step "Checking the tree is clean" clean_tree
+step "Installing packages" sh -c 'scripts/deps.sh && scripts/deps.sh --deb'
 step "Checking version $version is named alike" same_version
 step "Making the source tarball" make_tarball
 step "Building the Debian package in two folders" debian_twice
