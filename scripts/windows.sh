@@ -2,7 +2,8 @@
 # The Windows program, made on Debian 12: Qt for Windows cross-built from
 # Debian's own qtbase source (once; cached outside the clone), Kwindel
 # cross-built against it, deployed, packed into a per-user installer and a
-# portable zip, and tried under Wine. One short line a step; a failing step shows its log.
+# portable zip, and tried under Wine. One short line a step; a failing step
+# shows its log.
 #   scripts/windows.sh            everything
 #   scripts/windows.sh --qt-only  only the cached Qt for Windows
 #   scripts/windows.sh --no-test  no Wine
