@@ -215,12 +215,10 @@ private slots:
         Quiz quiz;
         forward(*quiz.form, 10);
         auto *box = control<QLineEdit>(quiz.form.get(), "txtNaam");
-        QPalette dark;
-        for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-            dark.setColor(group, QPalette::Base, QColor(0x20, 0x24, 0x28));
-            dark.setColor(group, QPalette::Window, QColor(0x30, 0x30, 0x30));
-            dark.setColor(group, QPalette::Text, group == QPalette::Disabled ? QColor(0x80, 0x80, 0x70) : QColor(0xf0, 0xe8, 0xd0));
-        }
+        QPalette dark(QColor(0x30, 0x30, 0x30));
+        dark.setColor(QPalette::Base, QColor(0x20, 0x24, 0x28));
+        dark.setColor(QPalette::Text, QColor(0xf0, 0xe8, 0xd0));
+        dark.setColor(QPalette::Disabled, QPalette::Text, QColor(0x80, 0x80, 0x70));
         box->setPalette(dark);
         box->setText("Zoë Müller");
         // The lightest pixel of the text is the theme's text colour.

@@ -136,12 +136,12 @@ int TextBox::caretIn(const Line &line) const
     return caret;
 }
 
-QRect TextBox::caretRect(const Line &line) const
+// The caret in the text area box, both in device pixels.
+QRect TextBox::caretRect(const Line &line, const QRect &box) const
 {
-    const qreal scale = devicePixelRatioF();
-    const QRect box = QTransform::fromScale(scale, scale).mapRect(QRectF(textArea())).toAlignedRect();
     const int top = box.top() + (box.height() - line.face.lineHeight()) / 2;
-    return {box.left() - m_scroll + line.starts.value(std::max(0, caretIn(line))), top, std::max(1, qRound(scale)), line.face.lineHeight()};
+    return {box.left() - m_scroll + line.starts.value(std::max(0, caretIn(line))), top, std::max(1, qRound(devicePixelRatioF())),
+            line.face.lineHeight()};
 }
 
 QVariant TextBox::inputMethodQuery(Qt::InputMethodQuery query) const
@@ -150,8 +150,8 @@ QVariant TextBox::inputMethodQuery(Qt::InputMethodQuery query) const
     const Line line = query == Qt::ImCursorRectangle ? arranged() : Line();
     if (line.starts.isEmpty())
         return QLineEdit::inputMethodQuery(query);
-    const qreal scale = devicePixelRatioF();
-    return QTransform::fromScale(1 / scale, 1 / scale).mapRect(QRectF(caretRect(line)));
+    const QTransform toDevice = QTransform::fromScale(devicePixelRatioF(), devicePixelRatioF());
+    return toDevice.inverted().mapRect(QRectF(caretRect(line, toDevice.mapRect(QRectF(textArea())).toAlignedRect())));
 }
 
 void TextBox::paintEvent(QPaintEvent *event)
@@ -159,7 +159,6 @@ void TextBox::paintEvent(QPaintEvent *event)
     const Line line = arranged();
     if (line.starts.isEmpty()) // Qt finds a face for every letter
         return QLineEdit::paintEvent(event);
-    const qreal scale = devicePixelRatioF();
 
     QPainter painter(this);
     QStyleOptionFrame panel;
@@ -170,7 +169,7 @@ void TextBox::paintEvent(QPaintEvent *event)
     painter.setWorldTransform(toDevice.inverted() * painter.worldTransform());
     const QRect box = toDevice.mapRect(QRectF(textArea())).toAlignedRect();
     painter.setClipRect(box);
-    const int caret = line.starts.value(std::max(0, caretIn(line)));
+    const int caret = line.starts.value(std::max(0, caretIn(line))); // from the line's start
     m_scroll = std::clamp(m_scroll, caret - std::max(1, box.width()) + 1, caret);
     m_scroll = std::clamp(m_scroll, 0, std::max(0, line.starts.last() - box.width() + 1));
     const int lineHeight = line.face.lineHeight();
@@ -214,7 +213,7 @@ void TextBox::paintEvent(QPaintEvent *event)
         painter.setPen(palette().color(group, QPalette::HighlightedText));
         line.face.draw(&painter, baseline, line.text);
     } else if (hasFocus() && m_caretShown && caretIn(line) >= 0) {
-        painter.fillRect(QRect(baseline.x() + caret, top, std::max(1, qRound(scale)), lineHeight), text);
+        painter.fillRect(caretRect(line, box), text);
     }
 }
 

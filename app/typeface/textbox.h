@@ -51,7 +51,7 @@ private:
     int shownPosition(int position) const; // a position of the text in the line shown
     int positionAt(double x, const Line &line) const;
     int caretIn(const Line &line) const;
-    QRect caretRect(const Line &line) const; // in device pixels of the widget
+    QRect caretRect(const Line &line, const QRect &box) const;
     template<typename Handler>
     void passMouse(QMouseEvent *event, Handler handler);
 

@@ -173,33 +173,26 @@ int outlinePixels(qreal pointSize, qreal scale)
     return pixels;
 }
 
-QRawFont chooseFace(qreal pointSize, qreal scale, int step)
+// MS Sans Serif's strike where strikes are asked for and one fits, else the
+// outline face, STEP pixels smaller.
+QRawFont chooseFace(qreal pointSize, qreal scale, int step, bool strikes)
 {
-    if (step == 0) {
+    if (step == 0 && strikes) {
         if (QRawFont strike = strikeFor(pointSize, scale); strike.isValid())
             return strike;
     }
     return outlineAt(outlinePixels(pointSize, scale) - step);
 }
 
-QRawFont interfaceFace(qreal pointSize, qreal scale, int step)
+QRawFont interfaceFace(qreal pointSize, qreal scale, int step, bool strikes = true)
 {
     // Asked for each text drawn or measured: a key of numbers, not of
     // formatted text.
-    static std::map<std::tuple<qreal, qreal, int>, QRawFont> chosen;
-    const auto key = std::make_tuple(pointSize, scale, step);
+    static std::map<std::tuple<qreal, qreal, int, bool>, QRawFont> chosen;
+    const auto key = std::make_tuple(pointSize, scale, step, strikes);
     auto it = chosen.find(key);
     if (it == chosen.end())
-        it = chosen.emplace(key, chooseFace(pointSize, scale, step)).first;
-    return it->second;
-}
-
-QRawFont outlineFace(qreal pointSize, qreal scale)
-{
-    static std::map<std::pair<qreal, qreal>, QRawFont> made; // asked for at every drawing
-    auto it = made.find({pointSize, scale});
-    if (it == made.end())
-        it = made.emplace(std::pair{pointSize, scale}, outlineAt(outlinePixels(pointSize, scale))).first;
+        it = chosen.emplace(key, chooseFace(pointSize, scale, step, strikes)).first;
     return it->second;
 }
 
@@ -256,14 +249,19 @@ Face::Face(QRawFont raw, int bold)
 {
 }
 
+Face::Face(const QFont &font, qreal scale, int step, bool strikes)
+    : Face(UiFonts::interfaceFace(font.pointSizeF(), scale, step, strikes), font.bold() ? std::max(1, int(std::round(scale))) : 0)
+{
+}
+
 Face Face::of(const QFont &font, qreal scale, int step)
 {
-    return {UiFonts::interfaceFace(font.pointSizeF(), scale, step), font.bold() ? std::max(1, int(std::round(scale))) : 0};
+    return {font, scale, step, true};
 }
 
 Face Face::outlineOf(const QFont &font, qreal scale)
 {
-    return {UiFonts::outlineFace(font.pointSizeF(), scale), font.bold() ? std::max(1, int(std::round(scale))) : 0};
+    return {font, scale, 0, false};
 }
 
 QFont Face::logicalFont(qreal scale) const

@@ -92,6 +92,7 @@ public:
 
 private:
     Face(QRawFont raw, int bold);
+    Face(const QFont &font, qreal scale, int step, bool strikes);
 
     QRawFont m_raw;
     int m_bold = 0;
