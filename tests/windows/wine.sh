@@ -189,26 +189,34 @@ warning() {
 # User K through the quiz at the scale in percent; the saved page (or, for user 1, the printed sheet) checked.
 play() {
     local k=$1
-    pct=${2:-100}
-    wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d $((96 * pct / 100)) /f >/dev/null
-    warned=
-    (cd "$dir" && wine kwindel.exe; echo $? >"$dir/status") &
-    win=$(window '^Kwindel$')
-    xdotool windowactivate --sync "$win"
+    pct=${2:-100} warned=
+    start_kwindel "$dir" kwindel.exe
     answer_quiz "$k"
     if ((k == 1)); then check_printed; else check_saved "$k"; fi
     ((k == 1)) || check_info_window
-    click cmdEnd
-    wait_for "[[ \$(cat '$dir/status') == 0 ]]"
-    rm "$dir/status"
+    end_kwindel
 }
 
-# The saved page, byte for byte as on Linux, handed to the shell.
+# Kwindel started in FOLDER as PROGRAM at $pct percent, its window active; and ended by its button, with
+# status 0.
+start_kwindel() {
+    wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d $((96 * pct / 100)) /f >/dev/null
+    (cd "$1" && wine "$2"; echo $? >"$KWINDEL_JOBS/status") &
+    win=$(window '^Kwindel$')
+    xdotool windowactivate --sync "$win"
+}
+end_kwindel() {
+    click cmdEnd
+    wait_for "[[ \$(cat '$KWINDEL_JOBS/status') == 0 ]]"
+    rm "$KWINDEL_JOBS/status"
+}
+
+# The page saved in FOLDER (the installed one unless given), byte for byte as on Linux, handed to the shell.
 check_saved() {
+    rm -f "$KWINDEL_OPENED"
     click cmdSave
     wait_for "grep -q Kwindel.htm $KWINDEL_OPENED"
-    rm "$KWINDEL_OPENED"
-    golden_page "$1" | cmp - "$dir/Kwindel.htm" || fail "page of user $1 at ${pct}%"
+    golden_page "$1" | cmp - "${2:-$dir}/Kwindel.htm" || fail "page of user $1 at ${pct}% in ${2:-$dir}"
 }
 
 # The printed words run together, after where the first one lies: X Y WORDS.
@@ -332,18 +340,12 @@ portable() {
     folder="$stick/Kwindel van Zoë"
     touch "$KWINDEL_JOBS/unpacked"
     pct=100 warned=1
-    wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 96 /f >/dev/null
-    (cd "$HOME" && wine 'E:\Kwindel van Zoë\kwindel.exe'; echo $? >"$KWINDEL_JOBS/status") &
-    win=$(window '^Kwindel$')
-    xdotool windowactivate --sync "$win"
+    start_kwindel "$HOME" 'E:\Kwindel van Zoë\kwindel.exe'
     (unset -f on_page on_list on_answer on_name && answer_quiz 4)
-    click cmdSave
-    wait_for "grep -q Kwindel.htm $KWINDEL_OPENED"
+    check_saved 4 "$folder"
     grep -qx "file://$WINEPREFIX/dosdevices/e:/Kwindel%20van%20Zo%C3%AB/Kwindel.htm" "$KWINDEL_OPENED" ||
         fail "opened: $(cat "$KWINDEL_OPENED")"
-    golden_page 4 | cmp - "$folder/Kwindel.htm" || fail "the portable program's page"
-    click cmdEnd
-    wait_for "[[ \$(cat '$KWINDEL_JOBS/status') == 0 ]]"
+    end_kwindel
     ! wine reg query "$uninstall_key" >/dev/null 2>&1 && [[ ! -e $link ]] &&
         [[ -z $(find "$WINEPREFIX/drive_c" -newer "$KWINDEL_JOBS/unpacked" -type f) ]] ||
         fail "the portable program left files in C: or installed itself"
