@@ -42,6 +42,17 @@ click() {
     read -r x y w h < <(place "$1")
     xdotool mousemove --window "$win" $(((x + w / 2 + dx) * pct / 100)) $(((y + h / 2 + dy) * pct / 100)) \
         click 1 sleep 0.3
+    wm_seen
+}
+# Openbox holds the pointer from a press on a window until it has seen the
+# press; a motion sent before then, on a busy machine, carries the release
+# off the button. A round trip through it (a desktop more, then as many as
+# before) waits for that. Without a window manager there is nothing to wait for.
+wm_seen() {
+    local n
+    n=$(xdotool get_num_desktops 2>/dev/null) || return 0
+    xdotool set_num_desktops $((n + 1)) && wait_for "(( \$(xdotool get_num_desktops) == $((n + 1)) ))"
+    xdotool set_num_desktops "$n" && wait_for "(( \$(xdotool get_num_desktops) == $n ))"
 }
 key() { xdotool key "$1"; }
 enter() { xdotool type --delay 100 "$1"; }
