@@ -41,6 +41,7 @@ sleep 0.3 # the activation's repaint
     fail "the info window changed on activation"
 # Independent windows: the program ends when the last of them closes.
 timeout 10 xdotool windowactivate --sync "$main" key alt+F4 || fail "main window not activated"
+wait_for "! xwininfo -id $main | grep -q IsViewable"
 sleep 0.5
 kill -0 "$pid" || fail "closing the main window ended the program while the info window was open"
 timeout 10 xdotool windowactivate --sync "$info" key alt+F4 || fail "info window not activated"
