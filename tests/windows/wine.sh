@@ -126,6 +126,7 @@ on_name() {
         read -r x y w h < <(place "$1")
         xdotool mousemove --window "$win" $(((x + 8 + w / 3) * pct / 100)) $(((y + 8 + h / 2) * pct / 100)) \
             click --repeat 3 --delay 80 1 sleep 0.3
+        wm_seen
         enter "$2"
     fi
     [[ ${golden_names[$1]} == "$2" ]] || return 0
